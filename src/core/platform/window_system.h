@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/controls.h"
+
+namespace lumadisc {
+
+enum class WindowId { Splash, Main, DvdBar, Options, About };
+
+struct ScreenMetrics {
+    int widthPixels = 0;
+    int heightPixels = 0;
+    int twipsPerPixelX = 15;
+    int twipsPerPixelY = 15;
+};
+
+// What the windows need from the toolkit beyond their own state.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+    virtual ScreenMetrics screen() = 0;
+    // Lets the user move the window with the mouse, as if its title bar were dragged.
+    virtual void dragWindow(WindowId window) = 0;
+    // Shows the window modally; returns once it is hidden or unloaded.
+    virtual void showModal(WindowId window) = 0;
+    // Shows `menu`'s visible items as a pop-up at the mouse position over `owner`; returns the
+    // chosen item (nullptr when none was chosen).
+    virtual const MenuItem* popupMenu(WindowId owner, const MenuItem& menu) = 0;
+    // Ends the process at once: no further unload handler runs.
+    [[noreturn]] virtual void endProgram() = 0;
+};
+
+} // namespace lumadisc
