@@ -1,0 +1,55 @@
+#include "support/test_paths.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace lumadisc::test {
+
+namespace {
+std::filesystem::path fromEnv(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value)
+        throw std::runtime_error(std::string(name) + " is not set; run the suite through ctest");
+    return value;
+}
+} // namespace
+
+std::filesystem::path sampleDiscDir() { return fromEnv("LUMADISC_SAMPLE_DISC_DIR"); }
+std::filesystem::path appDir() { return fromEnv("LUMADISC_APP_DIR"); }
+std::filesystem::path sourceDir() { return fromEnv("LUMADISC_SOURCE_DIR"); }
+
+TempDir::TempDir() {
+    std::random_device device;
+    auto base = std::filesystem::temp_directory_path();
+    for (;;) {
+        auto candidate = base / ("lumadisc-test-" + std::to_string(device()));
+        if (std::filesystem::create_directory(candidate)) {
+            m_path = candidate;
+            return;
+        }
+    }
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& content) {
+    if (path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace lumadisc::test
