@@ -8,31 +8,43 @@
 // render them and forward their events to the windows' handlers.
 namespace lumadisc {
 
+// Where a control sits in its window, in pixels.
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 struct Label {
     std::string caption;
     bool visible = true;
+    Bounds bounds;
 };
 
 struct Button {
     std::string caption;
     bool enabled = true;
     bool visible = true;
+    Bounds bounds;
 };
 
 struct Frame {
     std::string caption;
     bool visible = true;
-    int left = 0; // twips
+    Bounds bounds;
 };
 
 struct Slider {
     int value = 0;
+    Bounds bounds;
 };
 
 struct ProgressBar {
     int value = 0;
     int min = 0;
     int max = 100;
+    Bounds bounds;
 };
 
 struct Timer {
@@ -64,7 +76,7 @@ struct ComboBox {
 
     std::string text() const {
         return listIndex >= 0 && listIndex < static_cast<int>(items.size()) ? items[listIndex]
-                                                                             : std::string();
+                                                                            : std::string();
     }
 };
 

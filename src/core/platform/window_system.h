@@ -25,6 +25,9 @@ public:
     // Shows `menu`'s visible items as a pop-up at the mouse position over `owner`; returns the
     // chosen item (nullptr when none was chosen).
     virtual const MenuItem* popupMenu(WindowId owner, const MenuItem& menu) = 0;
+    // Installs (or removes) the replacement procedure of the window's skin movie, through
+    // which every mouse and key message passes before the movie sees it (see hooking.h).
+    virtual void hookMovie(WindowId window, bool install) = 0;
     // Ends the process at once: no further unload handler runs.
     [[noreturn]] virtual void endProgram() = 0;
 };

@@ -1,0 +1,136 @@
+#include "core/options/options_dialog.h"
+
+#include "core/lang/language_list.h"
+#include "core/options/about_form.h"
+#include "core/platform/dialogs.h"
+#include "core/platform/environment.h"
+#include "core/platform/launcher.h"
+#include "core/platform/window_system.h"
+#include "core/shell/main_form.h"
+#include "core/shell/program.h"
+
+#include <filesystem>
+
+namespace lumadisc {
+
+namespace {
+MenuItem item(std::string name, std::string caption, std::vector<MenuItem> children = {}) {
+    MenuItem menu;
+    menu.name = std::move(name);
+    menu.caption = std::move(caption);
+    menu.children = std::move(children);
+    return menu;
+}
+
+MenuItem hidden(MenuItem menu) {
+    menu.visible = false;
+    return menu;
+}
+} // namespace
+
+OptionsDialog::OptionsDialog(Program& program) : m_program(program) {
+    caption = "Options";
+    fileMenu = hidden(
+        item("fileMenu", "&File",
+             {item("openMenu", "&Open DVD", {item("dvdsList", "<No DVD drives were found>")}),
+              hidden(item("separator1", "-")), item("exitCommand", "E&xit")}));
+    MenuItem fullScreen = item("fullScreenMenu", "Full Screen");
+    fullScreen.shortcut = "Ctrl+F";
+    editMenu = hidden(item("editMenu", "&Edit", {fullScreen}));
+    editMenu.enabled = false;
+    toolsMenu = hidden(item("toolsMenu", "&Tools", {item("optionsMenuCommand", "&Options")}));
+    helpMenu = hidden(item("helpMenu", "&Help",
+                           {item("howToUseMenu", "&How to use?"),
+                            hidden(item("checkUpdates", "&Check For Updates")),
+                            item("separator3", "-"), item("aboutMenu", "&About")}));
+    languageFrame.caption = "Language";
+    languageLabel.caption = "Select Language:";
+    File1.pattern = "*.ini";
+    OKButton.caption = "&OK";
+    CancelButton.caption = "&Cancel";
+}
+
+void OptionsDialog::Form_Load() {
+    FillLanguageList();
+}
+
+void OptionsDialog::FillLanguageList() {
+    Environment& env = m_program.svc.environment;
+    std::string& languageFile = m_program.state.settings.languageFile;
+    File1.path = env.joinPath(env.applicationFolder(), "Lang");
+    File1.names = listLanguagePacks(File1.path);
+    availableLanguages.items.clear();
+    int selected = 0;
+    for (std::size_t i = 0; i < File1.names.size(); ++i) {
+        const std::string& name = File1.names[i];
+        if (name == languageFile)
+            selected = static_cast<int>(i) + 1;
+        availableLanguages.items.push_back(name.size() >= 4 ? name.substr(0, name.size() - 4)
+                                                            : std::string());
+    }
+    if (selected == 0) {
+        languageFile = "English.ini";
+        selected = File1.names.empty() ? 0 : 1;
+        for (std::size_t i = 0; i < File1.names.size(); ++i) {
+            if (File1.names[i] == "English.ini") {
+                selected = static_cast<int>(i) + 1;
+                break;
+            }
+        }
+    }
+    availableLanguages.listIndex = selected - 1;
+}
+
+void OptionsDialog::menuItemChosen(const MenuItem& chosen) {
+    if (chosen.name == "dvdsList") {
+        const auto& items = dvdsList();
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (&items[i] == &chosen) {
+                dvdsList_Click(static_cast<std::int16_t>(i));
+                return;
+            }
+        }
+    } else if (chosen.name == "exitCommand") {
+        exitCommand_Click();
+    } else if (chosen.name == "fullScreenMenu") {
+        fullScreenMenu_Click();
+    } else if (chosen.name == "howToUseMenu") {
+        howToUseMenu_Click();
+    } else if (chosen.name == "aboutMenu") {
+        aboutMenu_Click();
+    }
+}
+
+void OptionsDialog::exitCommand_Click() {
+    m_program.mainForm().Form_Unload(0);
+    m_program.svc.windows.endProgram();
+}
+
+void OptionsDialog::fullScreenMenu_Click() {
+    m_program.mainForm().FullScreen();
+}
+
+void OptionsDialog::howToUseMenu_Click() {
+    Program& p = m_program;
+    Environment& env = p.svc.environment;
+    const std::string& languageFile = p.state.settings.languageFile;
+    bool opened = false;
+    if (languageFile.size() >= 4) {
+        const std::string page = env.joinPath(
+            env.applicationFolder(), languageFile.substr(0, languageFile.size() - 4) + ".html");
+        // The desktop's opener reports success as soon as it starts, so look first.
+        std::error_code error;
+        opened = std::filesystem::is_regular_file(page, error) && p.svc.launcher.open(page);
+    }
+    if (!opened)
+        p.svc.dialogs.messageBox(p.text("019", "Can't find the help file."), MessageButtons::Ok,
+                                 MessageIcon::Critical, p.text("010", "Error"));
+}
+
+void OptionsDialog::aboutMenu_Click() {
+    AboutForm& about = m_program.aboutForm();
+    about.icon = "lumadisc";
+    m_program.svc.windows.showModal(WindowId::About);
+}
+
+} // namespace lumadisc

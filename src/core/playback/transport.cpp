@@ -1,0 +1,161 @@
+// The main window's transport commands and its status tick.
+#include "core/options/options_dialog.h"
+#include "core/platform/clock.h"
+#include "core/platform/window_system.h"
+#include "core/playback/player_engine.h"
+#include "core/shell/main_form.h"
+#include "core/shell/program.h"
+#include "core/skin/skin_movie.h"
+#include "core/text_util.h"
+
+namespace lumadisc {
+
+namespace {
+bool engineActive(PlayerEngine& engine) {
+    return engine.position() >= 0;
+}
+
+std::string twoDigits(long value) {
+    return value < 10 ? "0" + std::to_string(value) : std::to_string(value);
+}
+} // namespace
+
+void MainForm::pauseButton_Click() {
+    PlayerEngine& engine = m_program.svc.engine;
+    if (engineActive(engine) && engine.isPlaying())
+        engine.pause();
+}
+
+void MainForm::ffButton_Click() {
+    PlayerEngine& engine = m_program.svc.engine;
+    if (engineActive(engine) && engine.isPlaying())
+        engine.jump(1);
+}
+
+void MainForm::rewindButton_Click() {
+    PlayerEngine& engine = m_program.svc.engine;
+    if (engineActive(engine) && engine.isPlaying())
+        engine.jump(-1);
+}
+
+void MainForm::stopButton_Click() {
+    if (timeElapsed.caption == m_program.text("020", "LOADING..."))
+        return;
+    movieProgress.value = 0;
+    timeElapsed.caption = "";
+    PlayerEngine& engine = m_program.svc.engine;
+    if (engineActive(engine)) {
+        engine.stop();
+        m_program.svc.clock.sleep(500);
+        m_program.state.userStopped = true;
+    }
+}
+
+void MainForm::muteStatus_Click() {
+    m_program.svc.engine.switchMute();
+    muteStatus.caption = muteStatus.caption != "U" ? "U" : "V";
+}
+
+void MainForm::volumeSlider_MouseMove(int button, int /*shift*/, float /*x*/, float /*y*/) {
+    if (button != 1)
+        return;
+    if (muteStatus.caption == "V")
+        muteStatus_Click();
+    m_program.svc.engine.setVolume(volumeSlider.value);
+}
+
+void MainForm::movieProgress_MouseDown(int button, int /*shift*/, float x, float /*y*/) {
+    try {
+        PlayerEngine& engine = m_program.svc.engine;
+        if (engine.itemCount() >= 1 && button == 1) {
+            const float widthTwips = static_cast<float>(
+                movieProgress.bounds.width * m_program.svc.windows.screen().twipsPerPixelX);
+            engine.setPosition(x / widthTwips);
+        }
+    } catch (const std::exception&) {
+        // A seek that fails is simply not made.
+    }
+}
+
+void MainForm::player_Command(const std::string& command, const std::string& args) {
+    if (command == "ID_FS_drag") {
+        DragWindow(WindowId::Main);
+    } else if (command == "IDC_FS_KnobReleased") {
+        PlayerEngine& engine = m_program.svc.engine;
+        if (engineActive(engine))
+            engine.setPosition(static_cast<float>(leadingNumber(args) / 100));
+    }
+}
+
+void MainForm::DragWindow(WindowId window) {
+    m_program.svc.windows.dragWindow(window);
+}
+
+void MainForm::FullScreen() {
+    PlayerEngine& engine = m_program.svc.engine;
+    engine.setEngineVariable("key-fullscreen", 102);
+    engine.setEngineVariable("key-pressed", 102);
+}
+
+void MainForm::EnableTransport(bool enabled) {
+    m_program.optionsDialog().editMenu.enabled = enabled;
+    playButton.enabled = enabled;
+    stopButton.enabled = enabled;
+    pauseButton.enabled = enabled;
+    rewindButton.enabled = enabled;
+    ffButton.enabled = enabled;
+}
+
+std::string MainForm::FormatTime(long& seconds) {
+    const long h = seconds / 3600;
+    seconds -= h * 3600;
+    const long m = seconds / 60;
+    seconds -= m * 60;
+    return twoDigits(h) + ":" + twoDigits(m) + ":" + twoDigits(seconds);
+}
+
+// The options window comes with its own work; until then the command changes nothing.
+void MainForm::optionsMenuCommand_Click() {}
+
+void MainForm::movieTimer_Timer() {
+    Program& p = m_program;
+    try {
+        PlayerEngine& engine = p.svc.engine;
+        const float position = engine.position();
+        const bool playing = engine.isPlaying();
+        if (position < 0 && !playing) {
+            if (playButton.enabled) {
+                EnableTransport(false);
+                movieProgress.value = 0;
+                timeElapsed.caption = "";
+                p.svc.barMovie.setVariable("_level0.timeElapsed1.text", "");
+                p.svc.barMovie.setVariable("_level0.dvdName.text", "The dvd is stopped");
+                p.svc.playerMovie.setVariable("_root.filename", "Lumadisc");
+            }
+            if (!logoHide.visible)
+                logoHide.visible = true;
+            if (!p.state.userStopped)
+                tmrCheckCD.enabled = true;
+        } else if (playing) {
+            long elapsed = engine.elapsedSeconds();
+            long length = engine.lengthSeconds();
+            timeElapsed.caption = FormatTime(elapsed) + "/" + FormatTime(length);
+            p.svc.barMovie.setVariable("_level0.timeElapsed1.text", timeElapsed.caption);
+            p.svc.playerMovie.setVariable("_root.KnobPosition",
+                                          singleToText(engine.position() * 100));
+            if (logoHide.visible)
+                logoHide.visible = false;
+            if (!playButton.enabled)
+                EnableTransport(true);
+            const std::string filename = p.svc.playerMovie.getVariable("_root.filename");
+            if (p.svc.barMovie.getVariable("_level0.dvdName.text") != filename)
+                p.svc.barMovie.setVariable("_level0.dvdName.text", filename);
+            tmrCheckCD.enabled = false;
+            p.state.userStopped = false;
+        }
+    } catch (const std::exception&) {
+        // The tick runs again 10 ms later.
+    }
+}
+
+} // namespace lumadisc

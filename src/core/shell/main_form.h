@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/controls.h"
+#include "core/form.h"
+#include "core/platform/window_system.h"
+
+#include <string>
+
+namespace lumadisc {
+
+class Program;
+
+// The main window: the video stage, the player movie, the status line, the transport and the
+// two timers. Its procedures are split by subsystem: start-up and shutdown in shell/, transport
+// and disc start in playback/, shell folders in snapshot/.
+class MainForm : public Form {
+public:
+    explicit MainForm(Program& program);
+
+    // The video engine's surface, at the window's top-left; never moved or resized.
+    Frame stage;
+    Label timeElapsed;
+    Frame logoHide;
+    Slider volumeSlider;
+    ProgressBar movieProgress;
+    Button playButton;
+    Button pauseButton;
+    Button stopButton;
+    Button rewindButton;
+    Button ffButton;
+    Button muteStatus;
+    Timer movieTimer;
+    Timer tmrCheckCD;
+    FileList tempImages;
+
+    // Start-up and shutdown.
+    void Form_Initialize();
+    void Form_Load();
+    void Form_Unload(int cancel);
+    bool LoadConfigurations();
+    void ApplyLanguageCaptions();
+    void StartHook();
+    void StopHook();
+
+    // Transport and status.
+    void pauseButton_Click();
+    void stopButton_Click();
+    void rewindButton_Click();
+    void ffButton_Click();
+    void muteStatus_Click();
+    void volumeSlider_MouseMove(int button, int shift, float x, float y);
+    void movieProgress_MouseDown(int button, int shift, float x, float y);
+    void player_Command(const std::string& command, const std::string& args);
+    void DragWindow(WindowId window);
+    void FullScreen();
+    void EnableTransport(bool enabled);
+    static std::string FormatTime(long& seconds);
+    void optionsMenuCommand_Click();
+    void movieTimer_Timer();
+
+    // Disc start and disc watch.
+    void PlayDVD(const std::string& dvdDrive);
+    void SaveOptions();
+    void playButton_Click();
+    void tmrCheckCD_Timer();
+
+    // Shell folders.
+    std::string GetDesktopFolder();
+    std::string GetLocalAppDataFolder();
+
+private:
+    void recoverSettings(bool configLoaded);
+    void finishStartUp();
+    std::string settingsPath();
+    void clearScratchSnapshots(const std::string& folder);
+
+    Program& m_program;
+};
+
+} // namespace lumadisc

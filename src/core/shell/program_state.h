@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/shell/settings_record.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lumadisc {
+
+// Program-wide state shared by the windows.
+struct ProgramState {
+    SettingsRecord settings;
+
+    // Drive menu: element k stands for drive-menu item k.
+    std::vector<std::string> driveLetters;
+    std::vector<std::string> driveCaptions;
+    std::string selectedDrive;
+    std::string watchedDrive;
+    std::int16_t lastDriveIndex = 0;
+    bool noDriveListed = false;
+
+    std::vector<std::string> engineOptions;
+    bool userStopped = false;
+
+    // The OK and Cancel texts of the current language.
+    std::string okText;
+    std::string cancelText;
+};
+
+} // namespace lumadisc

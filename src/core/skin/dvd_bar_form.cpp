@@ -1,0 +1,70 @@
+#include "core/skin/dvd_bar_form.h"
+
+#include "core/options/options_dialog.h"
+#include "core/platform/drives.h"
+#include "core/platform/environment.h"
+#include "core/platform/window_system.h"
+#include "core/playback/player_engine.h"
+#include "core/shell/main_form.h"
+#include "core/shell/program.h"
+#include "core/skin/skin_movie.h"
+#include "core/text_util.h"
+
+namespace lumadisc {
+
+DvdBarForm::DvdBarForm(Program& program) : m_program(program) {
+    caption = "Lumadisc";
+}
+
+void DvdBarForm::Form_Load() {
+    Program& p = m_program;
+    StartHook();
+    SkinMovie& gui = p.svc.barMovie;
+    Environment& env = p.svc.environment;
+    gui.loadMovie(env.joinPath(env.joinPath(env.applicationFolder(), "Resources"), "GUI.qml"));
+    const ScreenMetrics screen = p.svc.windows.screen();
+    width = static_cast<int>(leadingNumber(gui.getVariable("_width"))) * screen.twipsPerPixelX;
+    height = static_cast<int>(leadingNumber(gui.getVariable("_height"))) * screen.twipsPerPixelY;
+    left = (screen.widthPixels * screen.twipsPerPixelX - width) / 2;
+    top = screen.heightPixels * screen.twipsPerPixelY - height - 70 * screen.twipsPerPixelY;
+    gui.setSize(static_cast<int>(leadingNumber(gui.getVariable("_width"))),
+                static_cast<int>(leadingNumber(gui.getVariable("_height"))));
+    writeVolumeTexts();
+    doorOpen = false;
+}
+
+void DvdBarForm::Form_Paint() {
+    MainForm& main = m_program.mainForm();
+    if (!main.visible)
+        main.visible = true;
+}
+
+void DvdBarForm::Form_Resize() {
+    MainForm& main = m_program.mainForm();
+    if (windowState != WindowState::Minimized && !main.visible)
+        main.visible = true;
+}
+
+void DvdBarForm::Form_Unload(int /*cancel*/) {
+    m_program.mainForm().Form_Unload(0);
+    StopHook();
+    m_program.svc.windows.endProgram();
+}
+
+void DvdBarForm::writeVolumeTexts() {
+    Program& p = m_program;
+    const std::string text =
+        p.text("032", "Volume") + " " + std::to_string(p.mainForm().volumeSlider.value);
+    p.svc.barMovie.setVariable("_level0.volumeText1.text", text);
+    p.svc.barMovie.setVariable("_level0.volumeText2.text", text);
+}
+
+void DvdBarForm::StartHook() {
+    m_program.svc.windows.hookMovie(WindowId::DvdBar, true);
+}
+
+void DvdBarForm::StopHook() {
+    m_program.svc.windows.hookMovie(WindowId::DvdBar, false);
+}
+
+} // namespace lumadisc
