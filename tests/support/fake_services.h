@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/platform/dialogs.h"
+#include "core/platform/disk_space.h"
+#include "core/platform/launcher.h"
+#include "core/platform/shell_folders.h"
+#include "core/platform/single_instance.h"
+#include "core/platform/window_system.h"
+#include "support/journal.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lumadisc::test {
+
+// Thrown by FakeWindowSystem::endProgram, so a test sees where the process would have ended.
+struct ProgramEnded : std::runtime_error {
+    ProgramEnded() : std::runtime_error("program ended") {}
+};
+
+class FakeWindowSystem : public WindowSystem {
+public:
+    explicit FakeWindowSystem(Journal& journal) : m_journal(journal) {}
+
+    ScreenMetrics metrics{1024, 768, 15, 15};
+    // Chooses an item of a pop-up menu; nullptr (the default) closes it without a choice.
+    std::function<const MenuItem*(const MenuItem&)> choose;
+    // Runs while a window is shown modally, standing in for the user.
+    std::function<void(WindowId)> whileModal;
+    std::vector<std::string> popupCaptions;
+
+    ScreenMetrics screen() override { return metrics; }
+    void dragWindow(WindowId window) override;
+    void showModal(WindowId window) override;
+    const MenuItem* popupMenu(WindowId owner, const MenuItem& menu) override;
+    void hookMovie(WindowId window, bool install) override;
+    [[noreturn]] void endProgram() override;
+
+private:
+    Journal& m_journal;
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    explicit FakeDialogs(Journal& journal) : m_journal(journal) {}
+
+    struct Shown {
+        std::string text;
+        MessageButtons buttons;
+        MessageIcon icon;
+        std::string title;
+    };
+    std::vector<Shown> shown;
+    MessageResult answer = MessageResult::Ok;
+
+    MessageResult messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon,
+                             const std::string& title) override;
+
+private:
+    Journal& m_journal;
+};
+
+class FakeSingleInstance : public SingleInstance {
+public:
+    explicit FakeSingleInstance(Journal& journal) : m_journal(journal) {}
+    bool otherRunning = false;
+    bool previousInstanceRunning() override;
+    void createNamedLock(const std::string& name) override;
+
+private:
+    Journal& m_journal;
+};
+
+class FakeShellFolders : public ShellFolders {
+public:
+    std::string desktop = "/home/user/Desktop";
+    std::string localAppData = "/home/user/.local/share/lumadisc";
+    std::string desktopFolder() override { return desktop; }
+    std::string localAppDataFolder() override { return localAppData; }
+};
+
+class FakeDiskSpace : public DiskSpace {
+public:
+    bool succeeds = true;
+    Figures figures{1'000'000'000, 2'000'000'000, 1'000'000'000};
+    bool query(const std::string& folder, Figures& result) override;
+};
+
+class FakeLauncher : public Launcher {
+public:
+    explicit FakeLauncher(Journal& journal) : m_journal(journal) {}
+    bool succeeds = true;
+    std::vector<std::string> opened;
+    bool open(const std::string& target) override;
+
+private:
+    Journal& m_journal;
+};
+
+} // namespace lumadisc::test

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/skin/skin_movie.h"
+#include "support/journal.h"
+
+#include <map>
+#include <string>
+
+namespace lumadisc::test {
+
+// A movie that keeps its variables in a map; `_width`/`_height` come from `width`/`height`.
+class FakeSkinMovie : public SkinMovie {
+public:
+    FakeSkinMovie(Journal& journal, std::string name, int width, int height)
+        : width(width), height(height), m_journal(journal), m_name(std::move(name)) {}
+
+    int width;
+    int height;
+    std::string loadedPath;
+    bool failLoad = false;
+    int sizeWidth = 0;
+    int sizeHeight = 0;
+    int writes = 0;
+    std::map<std::string, std::string> variables;
+
+    void loadMovie(const std::string& path) override;
+    void setVariable(const std::string& path, const std::string& value) override;
+    std::string getVariable(const std::string& path) override;
+    void setSize(int width, int height) override;
+
+    // The user clicks something in the movie.
+    void click(const std::string& command, const std::string& args = {}) {
+        raiseCommand(command, args);
+    }
+
+private:
+    Journal& m_journal;
+    std::string m_name;
+};
+
+} // namespace lumadisc::test
