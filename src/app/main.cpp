@@ -1,6 +1,86 @@
-#include <cstdio>
+// Lumadisc's composition root: builds the services, the views and the program, then runs.
+#include "core/drives/command_line_disc.h"
+#include "core/shell/main_form.h"
+#include "core/shell/program.h"
+#include "engine/vlc_engine.h"
+#include "linux/linux_clock.h"
+#include "linux/linux_disk_space.h"
+#include "linux/linux_drives.h"
+#include "linux/linux_environment.h"
+#include "linux/linux_shell_folders.h"
+#include "linux/linux_single_instance.h"
+#include "ui/dvd_bar_view.h"
+#include "ui/main_window_view.h"
+#include "ui/qml_skin_movie.h"
+#include "ui/qt_dialogs.h"
+#include "ui/qt_launcher.h"
+#include "ui/qt_window_system.h"
+#include "ui/view_hub.h"
 
-int main() {
-    std::puts("Lumadisc is being assembled.");
-    return 1;
+#include <QApplication>
+#include <QStringList>
+
+#include <iostream>
+
+namespace {
+
+// Extra engine arguments, for example the audio output of a machine without sound.
+std::vector<std::string> engineArguments() {
+    std::vector<std::string> arguments;
+    const QString extra = qEnvironmentVariable("LUMADISC_ENGINE_ARGS");
+    for (const QString& argument : extra.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        arguments.push_back(argument.toStdString());
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The video needs an X window id, and windows must be placed by the program.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    // Otherwise the native video widget makes the skin widgets native, and they render black.
+    QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumadisc"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lumadisc"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("lumadisc"));
+
+    using namespace lumadisc;
+    try {
+        LinuxEnvironment environment(argc, argv);
+        LinuxClock clock;
+        LinuxDrives drives;
+        LinuxShellFolders shellFolders;
+        LinuxSingleInstance singleInstance;
+        LinuxDiskSpace diskSpace;
+        QtDialogs dialogs;
+        QtLauncher launcher;
+        QtWindowSystem windows;
+
+        MainWindowView mainView(windows.screen());
+        DvdBarView barView(windows.screen());
+        VlcEngine engine(mainView.stageWindowId(), engineArguments());
+        engine.setFullScreenHandler([&mainView] { mainView.toggleFullScreen(); });
+
+        Program program(Services{engine, mainView.player(), barView.gui(), clock, drives,
+                                 environment, shellFolders, singleInstance, diskSpace, dialogs,
+                                 windows, launcher});
+        ViewHub hub(program, mainView, barView);
+        windows.attach(hub);
+        offerDisc(drives, environment.commandLine());
+
+        MainForm& main = program.mainForm();
+        main.Form_Initialize();
+        hub.syncAll();
+        QApplication::processEvents();
+        main.Form_Load();
+        hub.syncAll();
+        if (!program.isLoaded(WindowId::Main))
+            return 0;
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        std::cerr << "Lumadisc cannot start: " << error.what() << std::endl;
+        return 1;
+    }
 }

@@ -1,0 +1,299 @@
+#include "ui/main_window_view.h"
+
+#include "core/options/options_dialog.h"
+#include "core/shell/main_form.h"
+#include "core/shell/program.h"
+#include "ui/glyphs.h"
+#include "ui/keyboard.h"
+#include "ui/qml_skin_movie.h"
+#include "ui/view_hub.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QQuickWidget>
+#include <QSlider>
+#include <QStyle>
+
+#include <functional>
+
+namespace lumadisc {
+
+namespace {
+
+// Mouse events of the slider and the bar reach the window with the button code the program's
+// handlers take: 1 left, 2 right, 4 middle.
+int buttonCode(Qt::MouseButtons buttons) {
+    if (buttons & Qt::LeftButton)
+        return 1;
+    if (buttons & Qt::RightButton)
+        return 2;
+    if (buttons & Qt::MiddleButton)
+        return 4;
+    return 0;
+}
+
+class VolumeSlider : public QSlider {
+public:
+    using QSlider::QSlider;
+    std::function<void(int button, QPoint pos)> moved;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        // A click jumps to the place clicked rather than by a page.
+        if (event->button() == Qt::LeftButton)
+            setValue(QStyle::sliderValueFromPosition(minimum(), maximum(),
+                                                     event->position().toPoint().x(), width()));
+        QSlider::mousePressEvent(event);
+        if (moved)
+            moved(buttonCode(event->buttons()), event->position().toPoint());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        QSlider::mouseMoveEvent(event);
+        if (moved)
+            moved(buttonCode(event->buttons()), event->position().toPoint());
+    }
+};
+
+class SeekBar : public QProgressBar {
+public:
+    using QProgressBar::QProgressBar;
+    std::function<void(int button, QPoint pos)> pressed;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (pressed)
+            pressed(buttonCode(event->buttons()), event->position().toPoint());
+    }
+};
+
+QRect toRect(const Bounds& bounds) {
+    return {bounds.left, bounds.top, bounds.width, bounds.height};
+}
+
+void syncButton(QPushButton* widget, const Button& button) {
+    const Glyph glyph = glyphFor(QString::fromStdString(button.caption), widget->font());
+    if (widget->text() != glyph.text)
+        widget->setText(glyph.text);
+    if (widget->isEnabled() != button.enabled)
+        widget->setEnabled(button.enabled);
+    if (widget->geometry() != toRect(button.bounds))
+        widget->setGeometry(toRect(button.bounds));
+}
+
+const char* kControlStyle = R"(
+QPushButton { color: #e8eef7; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,
+    stop:0 #3a4556, stop:1 #222a35); border: 1px solid #4b5a70; border-radius: 5px;
+    font-size: 12px; }
+QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,
+    stop:0 #4a5a72, stop:1 #2b3544); }
+QPushButton:pressed { background: #1a2029; }
+QPushButton:disabled { color: #5d6878; border-color: #333c4a; }
+QLabel#timeElapsed { color: #9fd3ff; font-family: "DejaVu Sans Mono"; font-size: 12px; }
+QSlider::groove:horizontal { height: 4px; background: #2b3442; border-radius: 2px; }
+QSlider::sub-page:horizontal { background: #4aa3ff; border-radius: 2px; }
+QSlider::handle:horizontal { width: 12px; margin: -5px 0; border-radius: 6px;
+    background: #e8eef7; }
+QProgressBar { background: #1b2129; border: 1px solid #3a4556; border-radius: 3px; }
+QProgressBar::chunk { background: #4aa3ff; }
+QLabel#logoHide { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #141a23,
+    stop:1 #05070a); color: #4aa3ff; font-size: 28px; font-weight: bold; }
+)";
+
+} // namespace
+
+MainWindowView::MainWindowView(const ScreenMetrics& screen)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_screen(screen) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Lumadisc"));
+    setStyleSheet(QString::fromLatin1(kControlStyle));
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_player = new QmlSkinMovie(this);
+    m_player->widget()->move(0, 0);
+
+    m_stage = new QWidget(this);
+    m_stage->setObjectName(QStringLiteral("stage"));
+    m_stage->setAttribute(Qt::WA_NativeWindow);
+    m_stage->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    m_stage->setAutoFillBackground(true);
+    QPalette black = m_stage->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    m_stage->setPalette(black);
+    m_stage->installEventFilter(this);
+
+    // A native widget, so that it lies above the engine's own native video window.
+    m_logo = new QLabel(QStringLiteral("Lumadisc"), this);
+    m_logo->setObjectName(QStringLiteral("logoHide"));
+    m_logo->setAlignment(Qt::AlignCenter);
+    m_logo->setAttribute(Qt::WA_NativeWindow);
+    m_logo->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    m_logo->installEventFilter(this);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("timeElapsed"));
+    m_rewind = new QPushButton(this);
+    m_play = new QPushButton(this);
+    m_pause = new QPushButton(this);
+    m_stop = new QPushButton(this);
+    m_ff = new QPushButton(this);
+    m_mute = new QPushButton(this);
+    for (auto [button, name] : {std::pair{m_rewind, "rewindButton"},
+                                {m_play, "playButton"},
+                                {m_pause, "pauseButton"},
+                                {m_stop, "stopButton"},
+                                {m_ff, "ffButton"},
+                                {m_mute, "muteStatus"}}) {
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    auto* volume = new VolumeSlider(Qt::Horizontal, this);
+    volume->setObjectName(QStringLiteral("volumeSlider"));
+    volume->setRange(0, 100);
+    volume->setFocusPolicy(Qt::NoFocus);
+    m_volume = volume;
+    auto* progress = new SeekBar(this);
+    progress->setObjectName(QStringLiteral("movieProgress"));
+    progress->setRange(0, 100);
+    progress->setTextVisible(false);
+    m_progress = progress;
+}
+
+MainWindowView::~MainWindowView() = default;
+
+std::uint32_t MainWindowView::stageWindowId() {
+    return static_cast<std::uint32_t>(m_stage->winId());
+}
+
+void MainWindowView::attach(ViewHub& hub) {
+    m_hub = &hub;
+    MainForm& form = hub.program().mainForm();
+    auto wire = [&](QPushButton* button, void (MainForm::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, &form, handler] { m_hub->call([&form, handler] { (form.*handler)(); }); });
+    };
+    wire(m_play, &MainForm::playButton_Click);
+    wire(m_pause, &MainForm::pauseButton_Click);
+    wire(m_stop, &MainForm::stopButton_Click);
+    wire(m_rewind, &MainForm::rewindButton_Click);
+    wire(m_ff, &MainForm::ffButton_Click);
+    wire(m_mute, &MainForm::muteStatus_Click);
+    static_cast<VolumeSlider*>(m_volume)->moved = [this, &form](int button, QPoint pos) {
+        const int value = m_volume->value();
+        m_hub->call([&form, value, button, pos, this] {
+            form.volumeSlider.value = value;
+            form.volumeSlider_MouseMove(button, 0,
+                                        static_cast<float>(pos.x() * m_screen.twipsPerPixelX),
+                                        static_cast<float>(pos.y() * m_screen.twipsPerPixelY));
+        });
+    };
+    static_cast<SeekBar*>(m_progress)->pressed = [this, &form](int button, QPoint pos) {
+        m_hub->call([&form, button, pos, this] {
+            form.movieProgress_MouseDown(button, 0,
+                                         static_cast<float>(pos.x() * m_screen.twipsPerPixelX),
+                                         static_cast<float>(pos.y() * m_screen.twipsPerPixelY));
+        });
+    };
+}
+
+void MainWindowView::sync(MainForm& form) {
+    const QString title = QString::fromStdString(form.caption);
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    if (!m_fullScreen) {
+        const QRect geometry(
+            form.left / m_screen.twipsPerPixelX, form.top / m_screen.twipsPerPixelY,
+            form.width / m_screen.twipsPerPixelX, form.height / m_screen.twipsPerPixelY);
+        if (this->geometry() != geometry)
+            setGeometry(geometry);
+    }
+    m_stageBounds = toRect(form.stage.bounds);
+    layOutStage();
+    if (m_logo->geometry() != toRect(form.logoHide.bounds))
+        m_logo->setGeometry(toRect(form.logoHide.bounds));
+    if (m_logo->isVisible() != form.logoHide.visible && !m_fullScreen)
+        m_logo->setVisible(form.logoHide.visible);
+
+    const QString status = QString::fromStdString(form.timeElapsed.caption);
+    if (m_status->text() != status)
+        m_status->setText(status);
+    if (m_status->geometry() != toRect(form.timeElapsed.bounds))
+        m_status->setGeometry(toRect(form.timeElapsed.bounds));
+    syncButton(m_play, form.playButton);
+    syncButton(m_pause, form.pauseButton);
+    syncButton(m_stop, form.stopButton);
+    syncButton(m_rewind, form.rewindButton);
+    syncButton(m_ff, form.ffButton);
+    syncButton(m_mute, form.muteStatus);
+    if (m_volume->value() != form.volumeSlider.value && !m_volume->isSliderDown())
+        m_volume->setValue(form.volumeSlider.value);
+    if (m_volume->geometry() != toRect(form.volumeSlider.bounds))
+        m_volume->setGeometry(toRect(form.volumeSlider.bounds));
+    if (m_progress->value() != form.movieProgress.value)
+        m_progress->setValue(form.movieProgress.value);
+    if (m_progress->geometry() != toRect(form.movieProgress.bounds))
+        m_progress->setGeometry(toRect(form.movieProgress.bounds));
+
+    if (isVisible() != form.visible)
+        setVisible(form.visible);
+}
+
+void MainWindowView::layOutStage() {
+    const QRect target = m_fullScreen ? rect() : m_stageBounds;
+    if (m_stage->geometry() != target)
+        m_stage->setGeometry(target);
+}
+
+void MainWindowView::toggleFullScreen() {
+    const QList<QWidget*> chrome = {m_player->widget(), m_status, m_play, m_pause,  m_stop,
+                                    m_rewind,           m_ff,     m_mute, m_volume, m_progress};
+    if (!m_fullScreen) {
+        m_fullScreen = true;
+        m_normalGeometry = geometry();
+        for (QWidget* widget : chrome)
+            widget->hide();
+        m_logo->hide();
+        showFullScreen();
+    } else {
+        m_fullScreen = false;
+        showNormal();
+        setGeometry(m_normalGeometry);
+        for (QWidget* widget : chrome)
+            widget->show();
+        if (m_hub)
+            m_hub->syncAll();
+    }
+    layOutStage();
+    m_stage->raise();
+    activateWindow();
+    setFocus();
+}
+
+void MainWindowView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOutStage();
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (m_hub)
+        m_hub->call([this] { m_hub->program().unload(WindowId::Main); });
+}
+
+void MainWindowView::keyPressEvent(QKeyEvent* event) {
+    if (!m_hub || !handleShortcut(*m_hub, event))
+        QWidget::keyPressEvent(event);
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == m_stage || watched == m_logo) && event->type() == QEvent::MouseButtonDblClick &&
+        m_hub) {
+        m_hub->call([this] { m_hub->program().mainForm().FullScreen(); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace lumadisc

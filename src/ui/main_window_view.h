@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/platform/window_system.h"
+
+#include <QRect>
+#include <QWidget>
+
+#include <cstdint>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+
+namespace lumadisc {
+
+class MainForm;
+class QmlSkinMovie;
+class ViewHub;
+
+// The main window: the player movie over the whole window, the video stage at its top-left with
+// the loading frame above it, and the window's own controls in the area the skin leaves free.
+class MainWindowView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindowView(const ScreenMetrics& screen);
+    ~MainWindowView() override;
+
+    QmlSkinMovie& player() { return *m_player; }
+    // The native window the engine draws the video into.
+    std::uint32_t stageWindowId();
+    void attach(ViewHub& hub);
+    void sync(MainForm& form);
+    // The video fills the screen, or returns to the stage.
+    void toggleFullScreen();
+    bool isFullScreenVideo() const { return m_fullScreen; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layOutStage();
+
+    ScreenMetrics m_screen;
+    ViewHub* m_hub = nullptr;
+    QmlSkinMovie* m_player;
+    QWidget* m_stage;
+    QLabel* m_logo;
+    QLabel* m_status;
+    QPushButton* m_play;
+    QPushButton* m_pause;
+    QPushButton* m_stop;
+    QPushButton* m_rewind;
+    QPushButton* m_ff;
+    QPushButton* m_mute;
+    QSlider* m_volume;
+    QProgressBar* m_progress;
+    QRect m_stageBounds;
+    bool m_fullScreen = false;
+    QRect m_normalGeometry;
+};
+
+} // namespace lumadisc

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/platform/dialogs.h"
+
+namespace lumadisc {
+
+class QtDialogs : public Dialogs {
+public:
+    MessageResult messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon,
+                             const std::string& title) override;
+};
+
+} // namespace lumadisc

@@ -1,0 +1,160 @@
+#include "ui/qt_window_system.h"
+
+#include "core/shell/program.h"
+#include "ui/dvd_bar_view.h"
+#include "ui/main_window_view.h"
+#include "ui/qml_skin_movie.h"
+#include "ui/view_hub.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QQuickWidget>
+#include <QScreen>
+#include <QWindow>
+
+#include <cmath>
+#include <cstdio>
+#include <unistd.h>
+
+namespace lumadisc {
+
+namespace {
+
+ScreenMetrics readScreen() {
+    ScreenMetrics metrics;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        metrics.widthPixels = screen->geometry().width();
+        metrics.heightPixels = screen->geometry().height();
+        // Twips are 1/1440 of a logical inch.
+        metrics.twipsPerPixelX =
+            std::max(1, static_cast<int>(std::lround(1440.0 / screen->logicalDotsPerInchX())));
+        metrics.twipsPerPixelY =
+            std::max(1, static_cast<int>(std::lround(1440.0 / screen->logicalDotsPerInchY())));
+    }
+    return metrics;
+}
+
+// Moves a window with the mouse where no window manager does it: follows the pointer until
+// the left button is released.
+class ManualMove : public QObject {
+public:
+    explicit ManualMove(QWidget* window)
+        : m_window(window), m_offset(QCursor::pos() - window->pos()) {
+        qApp->installEventFilter(this);
+        window->grabMouse();
+        m_loop.exec();
+        window->releaseMouse();
+        qApp->removeEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            m_window->move(QCursor::pos() - m_offset);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            m_loop.quit();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    QPoint m_offset;
+    QEventLoop m_loop;
+};
+
+void fillMenu(QMenu& menu, const MenuItem& item, std::map<QAction*, const MenuItem*>& actions) {
+    for (const MenuItem& child : item.children) {
+        if (!child.visible)
+            continue;
+        if (child.isSeparator()) {
+            menu.addSeparator();
+        } else if (!child.children.empty()) {
+            QMenu* sub = menu.addMenu(QString::fromStdString(child.caption));
+            sub->setEnabled(child.enabled);
+            fillMenu(*sub, child, actions);
+        } else {
+            QAction* action = menu.addAction(QString::fromStdString(child.caption));
+            action->setEnabled(child.enabled);
+            if (!child.shortcut.empty())
+                action->setShortcut(QKeySequence(QString::fromStdString(child.shortcut)));
+            actions[action] = &child;
+        }
+    }
+}
+
+} // namespace
+
+QtWindowSystem::QtWindowSystem() : m_screen(readScreen()) {}
+
+ScreenMetrics QtWindowSystem::screen() {
+    return m_screen;
+}
+
+void QtWindowSystem::dragWindow(WindowId window) {
+    QWidget* widget = m_hub ? m_hub->widgetOf(window) : nullptr;
+    if (!widget)
+        return;
+    QWindow* handle = widget->windowHandle();
+    if (handle && handle->startSystemMove())
+        return;
+    ManualMove move(widget);
+}
+
+void QtWindowSystem::showModal(WindowId window) {
+    if (!m_hub)
+        return;
+    QWidget* widget = m_hub->widgetOf(window);
+    if (!widget)
+        return;
+    // The window stays modal until its form is hidden or unloaded.
+    widget->setWindowModality(Qt::ApplicationModal);
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+    QEventLoop loop;
+    while (m_hub->program().isLoaded(window) && m_hub->widgetOf(window) &&
+           m_hub->widgetOf(window)->isVisible())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+const MenuItem* QtWindowSystem::popupMenu(WindowId owner, const MenuItem& menu) {
+    QWidget* parent = m_hub ? m_hub->widgetOf(owner) : nullptr;
+    QMenu popup(parent);
+    popup.setObjectName(QString::fromStdString(menu.name));
+    std::map<QAction*, const MenuItem*> actions;
+    fillMenu(popup, menu, actions);
+    QAction* chosen = popup.exec(QCursor::pos());
+    const auto found = actions.find(chosen);
+    return found == actions.end() ? nullptr : found->second;
+}
+
+void QtWindowSystem::hookMovie(WindowId window, bool install) {
+    if (!m_hub)
+        return;
+    QmlSkinMovie* movie = window == WindowId::Main     ? &m_hub->mainView().player()
+                          : window == WindowId::DvdBar ? &m_hub->barView().gui()
+                                                       : nullptr;
+    if (!movie)
+        return;
+    if (install)
+        movie->widget()->installEventFilter(&m_hook);
+    else
+        movie->widget()->removeEventFilter(&m_hook);
+}
+
+void QtWindowSystem::endProgram() {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    // No destructors run: the engine's threads may still be working.
+    ::_exit(0);
+}
+
+} // namespace lumadisc

@@ -1,0 +1,88 @@
+#include "ui/view_hub.h"
+
+#include "core/options/about_form.h"
+#include "core/shell/main_form.h"
+#include "core/shell/program.h"
+#include "core/shell/splash_form.h"
+#include "core/skin/dvd_bar_form.h"
+#include "ui/about_view.h"
+#include "ui/dvd_bar_view.h"
+#include "ui/main_window_view.h"
+#include "ui/splash_view.h"
+#include "ui/timer_driver.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+namespace lumadisc {
+
+ViewHub::ViewHub(Program& program, MainWindowView& main, DvdBarView& bar)
+    : m_program(program), m_main(main), m_bar(bar), m_timers(std::make_unique<TimerDriver>(*this)) {
+    m_main.attach(*this);
+    m_bar.attach(*this);
+}
+
+ViewHub::~ViewHub() = default;
+
+void ViewHub::call(const std::function<void()>& handler) {
+    ++m_depth;
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        // A failure no handler catches is reported and the program goes on.
+        std::cerr << "Lumadisc: " << error.what() << std::endl;
+    }
+    --m_depth;
+    syncAll();
+}
+
+void ViewHub::syncAll() {
+    Program& p = m_program;
+    if (p.isLoaded(WindowId::Splash)) {
+        if (!m_splash) {
+            m_splash = std::make_unique<SplashView>();
+        }
+        m_splash->setVisible(p.splashForm().visible);
+    } else {
+        m_splash.reset();
+    }
+
+    AboutForm* about = p.loadedAboutForm();
+    if (about != m_aboutForm) {
+        m_about.reset();
+        m_aboutForm = about;
+        if (about)
+            m_about = std::make_unique<AboutView>(*this, &m_main);
+    }
+    if (m_about) {
+        m_about->sync(*about);
+        if (m_about->isVisible() != about->visible)
+            m_about->setVisible(about->visible);
+    }
+
+    if (DvdBarForm* bar = p.loadedDvdBarForm())
+        m_bar.sync(*bar);
+    if (MainForm* main = p.loadedMainForm())
+        m_main.sync(*main);
+    m_timers->sync();
+}
+
+QWidget* ViewHub::widgetOf(WindowId window) {
+    switch (window) {
+    case WindowId::Main:
+        return &m_main;
+    case WindowId::DvdBar:
+        return &m_bar;
+    case WindowId::About:
+        syncAll();
+        return m_about.get();
+    case WindowId::Splash:
+        return m_splash.get();
+    case WindowId::Options:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace lumadisc
