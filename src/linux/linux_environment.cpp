@@ -1,0 +1,66 @@
+#include "linux/linux_environment.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace lumadisc {
+
+namespace {
+
+// A private folder: created 0700, and refused when it is a link or another user's (a shared
+// /tmp lets anyone create the name first).
+std::string privateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+        return "";
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid())
+        return "";
+    return path;
+}
+
+} // namespace
+
+// The whole argument text is one drive root, which may itself contain blanks.
+LinuxEnvironment::LinuxEnvironment(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            m_commandLine += ' ';
+        m_commandLine += argv[i];
+    }
+}
+
+std::string LinuxEnvironment::applicationFolder() {
+    std::error_code error;
+    const fs::path executable = fs::canonical("/proc/self/exe", error);
+    return error ? "" : executable.parent_path().string();
+}
+
+std::string LinuxEnvironment::commandLine() {
+    return m_commandLine;
+}
+
+std::string LinuxEnvironment::tempFolder() {
+    if (const char* temp = std::getenv("TEMP"); temp && *temp) {
+        std::error_code ignored;
+        fs::create_directories(temp, ignored);
+        return temp;
+    }
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime == '/')
+        return privateFolder(std::string(runtime) + "/lumadisc");
+    return privateFolder("/tmp/lumadisc-" + std::to_string(::getuid()));
+}
+
+std::string LinuxEnvironment::joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+} // namespace lumadisc

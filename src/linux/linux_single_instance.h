@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/platform/single_instance.h"
+
+#include <string>
+
+namespace lumadisc {
+
+// A running copy holds an exclusive flock on $XDG_RUNTIME_DIR/<name>.lock (or
+// /tmp/<name>-<uid>.lock). The kernel drops the lock when the process ends, however it ends, so
+// a crashed copy never blocks the next start.
+class LinuxSingleInstance : public SingleInstance {
+public:
+    // `name` is the lock that previousInstanceRunning looks for.
+    explicit LinuxSingleInstance(std::string name = "QuorvaneLumadisc");
+    ~LinuxSingleInstance() override;
+    LinuxSingleInstance(const LinuxSingleInstance&) = delete;
+    LinuxSingleInstance& operator=(const LinuxSingleInstance&) = delete;
+
+    bool previousInstanceRunning() override;
+    void createNamedLock(const std::string& name) override;
+
+private:
+    std::string m_name;
+    // The lock this object holds, and its descriptor (-1 while it holds none).
+    std::string m_heldName;
+    int m_lockFd = -1;
+};
+
+} // namespace lumadisc
