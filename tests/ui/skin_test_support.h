@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ui/qml_skin_movie.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QWidget>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lumadisc::test {
+
+// The suite's one application, on the offscreen platform; it lives until the process ends.
+inline QApplication& skinTestApp() {
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return *existing;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    return *new QApplication(argc, argv);
+}
+
+using Command = std::pair<std::string, std::string>;
+
+// A skin movie in a shown window, recording the commands it raises.
+struct SkinHarness {
+    QWidget window;
+    QmlSkinMovie movie{&window};
+    std::vector<Command> commands;
+
+    SkinHarness() {
+        movie.setCommandHandler([this](const std::string& command, const std::string& args) {
+            commands.emplace_back(command, args);
+        });
+    }
+
+    void load(const std::string& path) {
+        movie.loadMovie(path);
+        const int width = std::stoi(movie.getVariable("_width"));
+        const int height = std::stoi(movie.getVariable("_height"));
+        movie.setSize(width, height);
+        window.resize(width, height);
+        window.show();
+    }
+
+    QQuickItem* root() const { return movie.widget()->rootObject(); }
+    QQuickItem* item(const char* objectName) const {
+        return root()->findChild<QQuickItem*>(QString::fromLatin1(objectName));
+    }
+    static QPointF centreOf(const QQuickItem* item) {
+        return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    }
+
+    void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, movie.widget()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(movie.widget(), &event);
+    }
+    void press(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
+        mouse(QEvent::MouseButtonPress, at, button, button);
+    }
+    void moveHeld(QPointF at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+    void release(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
+        mouse(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+    }
+    void click(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
+        press(at, button);
+        release(at, button);
+    }
+
+    // Runs the queued calls, so that queued commands arrive.
+    void deliver() { QCoreApplication::processEvents(); }
+};
+
+} // namespace lumadisc::test
