@@ -1,0 +1,277 @@
+#include "engine/vlc_engine.h"
+
+#include "core/failure.h"
+#include "engine/snapshot_folder.h"
+
+#include <QMetaObject>
+#include <QTemporaryDir>
+
+#include <vlc/vlc.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace lumadisc {
+
+namespace {
+
+// The step of jump(): short enough to look around a scene, long enough to skip one.
+constexpr libvlc_time_t jumpStepMs = 10'000;
+
+long wholeSeconds(libvlc_time_t milliseconds) {
+    return milliseconds < 0 ? -1 : static_cast<long>(milliseconds / 1000);
+}
+
+std::string joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const auto& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+std::string libvlcError() {
+    const char* message = libvlc_errmsg();
+    return message ? message : "no reason given";
+}
+
+} // namespace
+
+void VlcEngine::InstanceDeleter::operator()(libvlc_instance_t* instance) const {
+    libvlc_release(instance);
+}
+
+void VlcEngine::PlayerDeleter::operator()(libvlc_media_player_t* player) const {
+    libvlc_media_player_release(player);
+}
+
+VlcEngine::VlcEngine(std::uint32_t videoWindow, std::vector<std::string> extraArguments)
+    : m_videoWindow(videoWindow), m_extraArguments(std::move(extraArguments)) {
+    startInstance(argumentsFor(m_options));
+}
+
+VlcEngine::~VlcEngine() {
+    // Stops playback and joins libvlc's threads while the event target still exists.
+    m_player.reset();
+}
+
+void VlcEngine::setFullScreenHandler(std::function<void()> handler) {
+    m_fullScreenHandler = std::move(handler);
+}
+
+std::vector<std::string> VlcEngine::argumentsFor(const EngineOptions& options) const {
+    std::vector<std::string> arguments{"--no-osd", "--no-snapshot-preview",
+                                       "--no-video-title-show"};
+    if (m_videoWindow == 0)
+        arguments.push_back("--vout=dummy");
+    arguments.insert(arguments.end(), m_extraArguments.begin(), m_extraArguments.end());
+    const auto fromOptions = options.instanceArguments();
+    arguments.insert(arguments.end(), fromOptions.begin(), fromOptions.end());
+    return arguments;
+}
+
+void VlcEngine::startInstance(const std::vector<std::string>& arguments) {
+    std::vector<const char*> argv;
+    for (const auto& argument : arguments)
+        argv.push_back(argument.c_str());
+    std::unique_ptr<libvlc_instance_t, InstanceDeleter> instance(
+        libvlc_new(static_cast<int>(argv.size()), argv.data()));
+    if (!instance)
+        throw Failure("libvlc could not start with \"" + joined(arguments) +
+                      "\": " + libvlcError());
+    std::unique_ptr<libvlc_media_player_t, PlayerDeleter> player(
+        libvlc_media_player_new(instance.get()));
+    if (!player)
+        throw Failure("libvlc could not make a media player: " + libvlcError());
+
+    if (m_videoWindow != 0)
+        libvlc_media_player_set_xwindow(player.get(), m_videoWindow);
+    // The program handles keys and clicks on the video itself (hot keys, double-click for full
+    // screen); libvlc reads both settings only when its video window is made.
+    libvlc_video_set_key_input(player.get(), false);
+    libvlc_video_set_mouse_input(player.get(), false);
+    libvlc_event_manager_t* events = libvlc_media_player_event_manager(player.get());
+    for (const libvlc_event_type_t type : {libvlc_MediaPlayerPlaying, libvlc_MediaPlayerEndReached,
+                                           libvlc_MediaPlayerEncounteredError})
+        libvlc_event_attach(events, type, &VlcEngine::onLibvlcEvent, this);
+
+    // The new instance exists before the old one goes, so libvlc keeps its plugins loaded.
+    m_player = std::move(player);
+    m_instance = std::move(instance);
+    m_arguments = arguments;
+    m_hasItem = false;
+    applyAudio();
+}
+
+void VlcEngine::onLibvlcEvent(const libvlc_event_t* event, void* engine) {
+    auto* self = static_cast<VlcEngine*>(engine);
+    const int type = event->type;
+    QMetaObject::invokeMethod(
+        &self->m_uiThread, [self, type] { self->onEvent(type); }, Qt::QueuedConnection);
+}
+
+void VlcEngine::onEvent(int type) {
+    if (type == libvlc_MediaPlayerPlaying) {
+        // Audio outputs may come up with their own level for a new stream.
+        applyAudio();
+    } else if (finished()) {
+        // The event may be older than the item now loaded: only an item that is still over is
+        // stopped.
+        libvlc_media_player_stop(m_player.get());
+    }
+}
+
+void VlcEngine::applyAudio() {
+    // The dummy audio output has neither volume nor mute; the adapter's values stay the truth.
+    libvlc_audio_set_volume(m_player.get(), static_cast<int>(m_volume));
+    libvlc_audio_set_mute(m_player.get(), m_muted ? 1 : 0);
+}
+
+bool VlcEngine::finished() {
+    const libvlc_state_t state = libvlc_media_player_get_state(m_player.get());
+    return state == libvlc_Ended || state == libvlc_Error;
+}
+
+bool VlcEngine::isPlaying() {
+    return libvlc_media_player_is_playing(m_player.get()) != 0;
+}
+
+float VlcEngine::position() {
+    return finished() ? -1.0f : libvlc_media_player_get_position(m_player.get());
+}
+
+void VlcEngine::setPosition(float position) {
+    if (!finished())
+        libvlc_media_player_set_position(m_player.get(), position);
+}
+
+long VlcEngine::elapsedSeconds() {
+    return finished() ? -1 : wholeSeconds(libvlc_media_player_get_time(m_player.get()));
+}
+
+long VlcEngine::lengthSeconds() {
+    return finished() ? -1 : wholeSeconds(libvlc_media_player_get_length(m_player.get()));
+}
+
+long VlcEngine::volume() {
+    return m_volume;
+}
+
+void VlcEngine::setVolume(long volume) {
+    m_volume = std::clamp(volume, 0L, 100L);
+    applyAudio();
+}
+
+void VlcEngine::switchMute() {
+    m_muted = !m_muted;
+    applyAudio();
+}
+
+void VlcEngine::play() {
+    if (!m_hasItem)
+        return;
+    // play() does nothing on an item that is over until it has been stopped.
+    if (finished())
+        libvlc_media_player_stop(m_player.get());
+    if (libvlc_media_player_play(m_player.get()) != 0)
+        throw Failure("libvlc could not play the item: " + libvlcError());
+    applyAudio();
+}
+
+void VlcEngine::pause() {
+    libvlc_media_player_set_pause(m_player.get(), 1);
+}
+
+void VlcEngine::stop() {
+    libvlc_media_player_stop(m_player.get());
+}
+
+void VlcEngine::jump(long direction) {
+    if (finished())
+        return;
+    const libvlc_time_t now = libvlc_media_player_get_time(m_player.get());
+    if (now < 0)
+        return;
+    libvlc_media_player_set_time(m_player.get(),
+                                 std::max<libvlc_time_t>(0, now + direction * jumpStepMs));
+}
+
+void VlcEngine::setEngineVariable(const std::string& name, int value) {
+    if (name != "key-pressed") {
+        m_keys.bind(name, value);
+        return;
+    }
+    if (const auto action = m_keys.actionFor(value))
+        runAction(*action);
+}
+
+void VlcEngine::runAction(KeyBindings::Action action) {
+    using Action = KeyBindings::Action;
+    switch (action) {
+    case Action::FullScreen:
+        if (m_fullScreenHandler)
+            m_fullScreenHandler();
+        break;
+    case Action::Snapshot:
+        takeSnapshot();
+        break;
+    case Action::NavUp:
+        libvlc_media_player_navigate(m_player.get(), libvlc_navigate_up);
+        break;
+    case Action::NavDown:
+        libvlc_media_player_navigate(m_player.get(), libvlc_navigate_down);
+        break;
+    case Action::NavLeft:
+        libvlc_media_player_navigate(m_player.get(), libvlc_navigate_left);
+        break;
+    case Action::NavRight:
+        libvlc_media_player_navigate(m_player.get(), libvlc_navigate_right);
+        break;
+    case Action::NavActivate:
+        libvlc_media_player_navigate(m_player.get(), libvlc_navigate_activate);
+        break;
+    }
+}
+
+void VlcEngine::takeSnapshot() {
+    if (m_options.snapshotFolder.empty())
+        return;
+    // libvlc writes PNG whatever the name says, and may write nothing at all in a still menu;
+    // the picture is converted into the snapshot folder only when it arrived.
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return;
+    const std::string file = scratch.filePath("snapshot.png").toStdString();
+    if (libvlc_video_take_snapshot(m_player.get(), 0, file.c_str(), 0, 0) != 0)
+        return;
+    SnapshotFolder(m_options.snapshotFolder, m_options.snapshotPrefix, m_options.snapshotFormat)
+        .store(file);
+}
+
+void VlcEngine::clearItems() {
+    libvlc_media_player_set_media(m_player.get(), nullptr);
+    m_hasItem = false;
+}
+
+long VlcEngine::itemCount() {
+    return m_hasItem ? 1 : 0;
+}
+
+void VlcEngine::addItem(const std::string& target, const std::vector<std::string>& options,
+                        long /*mode*/, long /*position*/) {
+    // The playlist holds one item, so a new item replaces the old one wherever it is put.
+    EngineOptions parsed = EngineOptions::parse(options);
+    const auto arguments = argumentsFor(parsed);
+    if (arguments != m_arguments)
+        startInstance(arguments);
+    libvlc_media_t* media = libvlc_media_new_location(m_instance.get(), target.c_str());
+    if (!media)
+        throw Failure("libvlc cannot read the address " + target + ": " + libvlcError());
+    for (const auto& option : parsed.mediaOptions())
+        libvlc_media_add_option(media, option.c_str());
+    libvlc_media_player_set_media(m_player.get(), media);
+    libvlc_media_release(media);
+    m_options = std::move(parsed);
+    m_hasItem = true;
+}
+
+} // namespace lumadisc
