@@ -43,7 +43,6 @@ int main(int argc, char** argv) {
     QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumadisc"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lumadisc"));
     QGuiApplication::setDesktopFileName(QStringLiteral("lumadisc"));
 
     using namespace lumadisc;

@@ -10,6 +10,7 @@ namespace lumadisc {
 SplashView::SplashView()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("splashForm"));
+    setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(QStringLiteral("Lumadisc"));
     setStyleSheet(
         QStringLiteral("QWidget#splashForm { background: qlineargradient(x1:0, y1:0, x2:1, y2:1,"

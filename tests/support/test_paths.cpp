@@ -4,22 +4,26 @@
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <stdexcept>
 
 namespace lumadisc::test {
 
 namespace {
-std::filesystem::path fromEnv(const char* name) {
+// CTest sets the folders; the build's own folders serve when a suite runs by hand.
+std::filesystem::path fromEnv(const char* name, const char* builtIn) {
     const char* value = std::getenv(name);
-    if (!value)
-        throw std::runtime_error(std::string(name) + " is not set; run the suite through ctest");
-    return value;
+    return value && *value ? value : builtIn;
 }
 } // namespace
 
-std::filesystem::path sampleDiscDir() { return fromEnv("LUMADISC_SAMPLE_DISC_DIR"); }
-std::filesystem::path appDir() { return fromEnv("LUMADISC_APP_DIR"); }
-std::filesystem::path sourceDir() { return fromEnv("LUMADISC_SOURCE_DIR"); }
+std::filesystem::path sampleDiscDir() {
+    return fromEnv("LUMADISC_SAMPLE_DISC_DIR", LUMADISC_TEST_SAMPLE_DISC_DIR);
+}
+std::filesystem::path appDir() {
+    return fromEnv("LUMADISC_APP_DIR", LUMADISC_TEST_APP_DIR);
+}
+std::filesystem::path sourceDir() {
+    return fromEnv("LUMADISC_SOURCE_DIR", LUMADISC_TEST_SOURCE_DIR);
+}
 
 TempDir::TempDir() {
     std::random_device device;
