@@ -6,6 +6,7 @@
 #include "core/shell/splash_form.h"
 #include "core/skin/dvd_bar_form.h"
 #include "ui/about_view.h"
+#include "ui/disc_drop.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
 #include "ui/splash_view.h"
@@ -21,6 +22,8 @@ ViewHub::ViewHub(Program& program, MainWindowView& main, DvdBarView& bar)
     : m_program(program), m_main(main), m_bar(bar), m_timers(std::make_unique<TimerDriver>(*this)) {
     m_main.attach(*this);
     m_bar.attach(*this);
+    new DiscDrop(*this, &m_main);
+    new DiscDrop(*this, &m_bar);
 }
 
 ViewHub::~ViewHub() = default;

@@ -1,6 +1,8 @@
 #include "core/drives/command_line_disc.h"
 
 #include "core/platform/drives.h"
+#include "core/shell/main_form.h"
+#include "core/shell/program.h"
 
 namespace lumadisc {
 
@@ -11,6 +13,11 @@ bool offerDisc(Drives& drives, const std::string& path) {
         if (drives.driveType(drive) == Drives::kOptical && drives.isRootOf(drive, path))
             return true;
     return drives.addVirtualDrive(path);
+}
+
+void playDroppedDisc(Program& program, const std::string& path) {
+    if (offerDisc(program.svc.drives, path))
+        program.mainForm().PlayDVD(path);
 }
 
 } // namespace lumadisc

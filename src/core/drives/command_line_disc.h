@@ -11,4 +11,9 @@ class Drives;
 // disc's folder is its drive's root). Returns whether a drive now answers to it.
 bool offerDisc(Drives& drives, const std::string& path);
 
+class Program;
+
+// A disc image or copied disc dropped on a window is offered as a drive and started.
+void playDroppedDisc(Program& program, const std::string& path);
+
 } // namespace lumadisc
