@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,14 @@ namespace lumadisc::test {
 // The order in which the fakes were called, one entry a call ("engine.stop", "sleep 500", ...).
 struct Journal {
     std::vector<std::string> entries;
-    void add(std::string entry) { entries.push_back(std::move(entry)); }
+    // Runs after each entry is added, so a test can look at the program at that moment.
+    std::function<void(const std::string&)> onAdd;
+
+    void add(std::string entry) {
+        entries.push_back(std::move(entry));
+        if (onAdd)
+            onAdd(entries.back());
+    }
     // Entries that start with `prefix`, in order.
     std::vector<std::string> with(const std::string& prefix) const;
 };
