@@ -3,6 +3,7 @@
 #include "core/shell/program.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
+#include "ui/menu_builder.h"
 #include "ui/qml_skin_movie.h"
 #include "ui/view_hub.h"
 
@@ -70,26 +71,6 @@ private:
     QEventLoop m_loop;
 };
 
-void fillMenu(QMenu& menu, const MenuItem& item, std::map<QAction*, const MenuItem*>& actions) {
-    for (const MenuItem& child : item.children) {
-        if (!child.visible)
-            continue;
-        if (child.isSeparator()) {
-            menu.addSeparator();
-        } else if (!child.children.empty()) {
-            QMenu* sub = menu.addMenu(QString::fromStdString(child.caption));
-            sub->setEnabled(child.enabled);
-            fillMenu(*sub, child, actions);
-        } else {
-            QAction* action = menu.addAction(QString::fromStdString(child.caption));
-            action->setEnabled(child.enabled);
-            if (!child.shortcut.empty())
-                action->setShortcut(QKeySequence(QString::fromStdString(child.shortcut)));
-            actions[action] = &child;
-        }
-    }
-}
-
 } // namespace
 
 QtWindowSystem::QtWindowSystem() : m_screen(readScreen()) {}
@@ -129,8 +110,7 @@ const MenuItem* QtWindowSystem::popupMenu(WindowId owner, const MenuItem& menu) 
     QWidget* parent = m_hub ? m_hub->widgetOf(owner) : nullptr;
     QMenu popup(parent);
     popup.setObjectName(QString::fromStdString(menu.name));
-    std::map<QAction*, const MenuItem*> actions;
-    fillMenu(popup, menu, actions);
+    const auto actions = buildPopupMenu(popup, menu);
     QAction* chosen = popup.exec(QCursor::pos());
     const auto found = actions.find(chosen);
     return found == actions.end() ? nullptr : found->second;

@@ -1,0 +1,84 @@
+#include "core/options/options_dialog.h"
+#include "core/shell/main_form.h"
+#include "support/program_harness.h"
+#include "ui/menu_builder.h"
+#include "ui/skin_test_support.h"
+
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+namespace lumadisc {
+namespace {
+
+QStringList visibleTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+struct PopupMenusTest : ::testing::Test {
+    PopupMenusTest() {
+        test::skinTestApp();
+        const auto packs = test::sourceDir() / "resources" / "Lang";
+        for (const char* pack : {"English.ini", "French.ini"})
+            harness.writePack(pack, test::readFile(packs / pack));
+        harness.start();
+    }
+    test::ProgramHarness harness;
+};
+
+TEST_F(PopupMenusTest, TheHelpAndDriveMenusSpeakThePackOfTheLastCaptionPass) {
+    OptionsDialog& options = harness.program->optionsDialog();
+    QMenu help;
+    buildPopupMenu(help, options.helpMenu);
+    EXPECT_EQ(visibleTexts(help), (QStringList{QStringLiteral("&How To Use?"), QStringLiteral("-"),
+                                               QStringLiteral("&About")}));
+
+    harness.program->state.settings.languageFile = "French.ini";
+    // Captions change at the next caption pass, not before.
+    QMenu unchanged;
+    buildPopupMenu(unchanged, options.helpMenu);
+    EXPECT_EQ(visibleTexts(unchanged).first(), QStringLiteral("&How To Use?"));
+
+    harness.program->mainForm().ApplyLanguageCaptions();
+    QMenu french;
+    buildPopupMenu(french, options.helpMenu);
+    EXPECT_EQ(visibleTexts(french),
+              (QStringList{QString::fromUtf8("&Comment l'utiliser ?"), QStringLiteral("-"),
+                           QString::fromUtf8("\u00C0 &propos")}));
+
+    QMenu file;
+    buildPopupMenu(file, options.fileMenu);
+    ASSERT_EQ(file.actions().size(), 2);
+    EXPECT_EQ(file.actions()[0]->text(), QStringLiteral("&Ouvrir"));
+    EXPECT_EQ(file.actions()[1]->text(), QStringLiteral("&Quitter"));
+    // The drive submenu's only item says that no drive was found, in French.
+    options.fileMenu_Click();
+    QMenu drives;
+    buildPopupMenu(drives, options.openMenu());
+    EXPECT_EQ(visibleTexts(drives), QStringList{QString::fromUtf8(
+                                        "<Aucun lecteur de DVD n'a \u00E9t\u00E9 trouv\u00E9>")});
+}
+
+TEST_F(PopupMenusTest, ChosenActionsLeadBackToTheirItems) {
+    OptionsDialog& options = harness.program->optionsDialog();
+    harness.drives.add("D:", Drives::kOptical, Drives::VolumeInfo{"FILM", "UDF"}, true);
+    harness.drives.add("E:", Drives::kOptical, std::nullopt, false);
+    options.fileMenu_Click();
+    QMenu menu;
+    const auto actions = buildPopupMenu(menu, options.openMenu());
+    ASSERT_EQ(menu.actions().size(), 2);
+    EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("<Please insert a DVD> (E:)"));
+    EXPECT_EQ(actions.at(menu.actions()[1]), &options.dvdsList()[1]);
+
+    QMenu edit;
+    const auto editActions = buildPopupMenu(edit, options.editMenu);
+    ASSERT_EQ(edit.actions().size(), 1);
+    EXPECT_EQ(edit.actions()[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+    EXPECT_EQ(editActions.at(edit.actions()[0])->name, "fullScreenMenu");
+}
+
+} // namespace
+} // namespace lumadisc
