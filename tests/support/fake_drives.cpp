@@ -60,7 +60,12 @@ bool FakeDrives::setDoor(const std::string& drive, bool open) {
 
 bool FakeDrives::addVirtualDrive(const std::string& path) {
     m_journal.add("drives.addVirtual " + path);
-    return false;
+    const auto image = discImages.find(path);
+    if (image == discImages.end())
+        return false;
+    if (!find(path))
+        add(path, kOptical, image->second, true);
+    return true;
 }
 
 } // namespace lumadisc::test

@@ -29,6 +29,8 @@ public:
 
     std::vector<Drive> drives;
     bool doorFails = false;
+    // Disc images and copied discs that addVirtualDrive lists as drives of their own.
+    std::map<std::string, VolumeInfo> discImages;
 
     Drive& add(std::string name, int type, std::optional<VolumeInfo> volume, bool videoFolder,
                std::string mountPoint = {});

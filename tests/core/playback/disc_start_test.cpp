@@ -1,4 +1,5 @@
 // Starting a disc by its root, the engine option list, the play command and the disc watch.
+#include "core/drives/command_line_disc.h"
 #include "core/options/options_dialog.h"
 #include "core/shell/config_file.h"
 #include "core/shell/main_form.h"
@@ -89,6 +90,34 @@ TEST_F(LinuxDiscStart, PlayDvdAcceptsWhatTheDesktopHandsOver) {
     }
     for (const char* root : {"/media/u", "/media/u/MY", "/dev/sr1\\", "file:///dev/sr1"})
         EXPECT_EQ(playDvd(root), "") << root;
+}
+
+TEST_F(LinuxDiscStart, DroppedImagesAreListedOnceAndStarted) {
+    h.drives.add("/dev/sr0", Drives::kOptical, Volume{"FILM", "UDF"}, true, "/media/u/FILM");
+    const std::string image = "/home/u/My (1) film.iso";
+    h.drives.discImages[image] = Volume{"My (1) film", "UDF"};
+    start();
+    for (int drop = 0; drop < 2; ++drop) {
+        h.engine.target.clear();
+        playDroppedDisc(*h.program, image);
+        EXPECT_EQ(h.engine.target, "dvd://" + image);
+        EXPECT_EQ(h.playerMovie.variables["_root.filename"], "My (1) film");
+    }
+    EXPECT_EQ(h.program->state.driveLetters, (Names{"/dev/sr0", image}));
+    EXPECT_EQ(h.journal.with("drives.addVirtual").size(), 1u);
+
+    // A mounted disc's folder is its drive, not a disc of its own.
+    h.journal.entries.clear();
+    playDroppedDisc(*h.program, "/media/u/FILM/");
+    EXPECT_EQ(h.engine.target, "dvd:///dev/sr0");
+    EXPECT_THAT(h.journal.with("drives.addVirtual"), IsEmpty());
+
+    // Anything else is no disc: nothing starts and nobody is told.
+    h.engine.target.clear();
+    for (const char* other : {"/home/u/notes.txt", ""})
+        playDroppedDisc(*h.program, other);
+    EXPECT_EQ(h.engine.target, "");
+    EXPECT_THAT(h.dialogs.shown, IsEmpty());
 }
 
 TEST_F(DiscStart, TheOptionListFollowsTheSettings) {
