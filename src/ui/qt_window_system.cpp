@@ -106,14 +106,38 @@ void QtWindowSystem::showModal(WindowId window) {
         loop.processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+namespace {
+// Where an item lies in its menu tree: the index at each level.
+bool pathTo(const MenuItem& menu, const MenuItem* target, std::vector<std::size_t>& path) {
+    for (std::size_t i = 0; i < menu.children.size(); ++i) {
+        path.push_back(i);
+        if (&menu.children[i] == target || pathTo(menu.children[i], target, path))
+            return true;
+        path.pop_back();
+    }
+    return false;
+}
+} // namespace
+
 const MenuItem* QtWindowSystem::popupMenu(WindowId owner, const MenuItem& menu) {
     QWidget* parent = m_hub ? m_hub->widgetOf(owner) : nullptr;
+    // The menu shows a copy: timers keep running while it is open and may rebuild the drive
+    // menu, so the choice is looked up in the menu as it is once the pop-up has closed.
+    const MenuItem shown = menu;
     QMenu popup(parent);
     popup.setObjectName(QString::fromStdString(menu.name));
-    const auto actions = buildPopupMenu(popup, menu);
-    QAction* chosen = popup.exec(QCursor::pos());
-    const auto found = actions.find(chosen);
-    return found == actions.end() ? nullptr : found->second;
+    const auto actions = buildPopupMenu(popup, shown);
+    const auto found = actions.find(popup.exec(QCursor::pos()));
+    std::vector<std::size_t> path;
+    if (found == actions.end() || !pathTo(shown, found->second, path))
+        return nullptr;
+    const MenuItem* item = &menu;
+    for (std::size_t index : path) {
+        if (index >= item->children.size())
+            return nullptr;
+        item = &item->children[index];
+    }
+    return item;
 }
 
 void QtWindowSystem::hookMovie(WindowId window, bool install) {

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <limits>
 
 namespace lumadisc {
@@ -94,15 +93,30 @@ std::string configText(const SettingsRecord& record) {
 }
 
 void readConfigFile(const std::string& path, SettingsRecord& record) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw Failure("File not found: " + path + " (" + std::strerror(errno) + ")", 53);
+    // Only the first seven lines count, so reading stops after them: a file with endless junk
+    // behind its settings (or a link to a device) must not exhaust memory.
+    constexpr std::size_t kLimit = 16 * 1024 * 1024;
     std::string bytes;
-    {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            throw Failure("File not found: " + path + " (" + std::strerror(errno) + ")", 53);
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad())
-            throw Failure("Input past end of file: " + path, 62);
+    char block[65536];
+    int lineEnds = 0;
+    bool pendingReturn = false; // a CR whose next byte is in the next block
+    while (lineEnds < 7 && bytes.size() < kLimit && in) {
+        in.read(block, sizeof block);
+        const auto got = static_cast<std::size_t>(in.gcount());
+        for (std::size_t i = 0; i < got && lineEnds < 7; ++i) {
+            if (pendingReturn && block[i] != '\n')
+                ++lineEnds;
+            pendingReturn = block[i] == '\r';
+            if (block[i] == '\n')
+                ++lineEnds;
+        }
+        bytes.append(block, got);
     }
+    if (in.bad())
+        throw Failure("Device I/O error: " + path, 57);
     if (!readConfigText(bytes, record))
         throw Failure("Input past end of file: " + path, 62);
 }

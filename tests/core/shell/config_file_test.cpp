@@ -73,5 +73,18 @@ TEST(ConfigFile, BinaryGarbageAndHugeLinesNeverCrash) {
     EXPECT_EQ(read.autoPlay, 5);
 }
 
+TEST(ConfigFile, ReadingStopsAfterTheSeventhLine) {
+    test::TempDir dir;
+    const std::string path = (dir.path() / "Config.cfg").string();
+    // Line ends of every kind, then more junk than the reader would ever hold.
+    test::writeFile(path, "a\rb\r\n 1 \n 0 \r 2 \r\n 1 \r\n 1 \r" + std::string(40'000'000, '\r'));
+    SettingsRecord record;
+    readConfigFile(path, record);
+    EXPECT_EQ(record, (SettingsRecord{"a", "b", 1, 0, 2, 1, 1}));
+    // One endless line is no settings file.
+    test::writeFile(path, std::string(20'000'000, 'x'));
+    EXPECT_THROW(readConfigFile(path, record), Failure);
+}
+
 } // namespace
 } // namespace lumadisc
