@@ -29,8 +29,10 @@ public:
     void Eject(const std::string& drive);
     void CloseDoor(const std::string& drive);
 
-private:
+    // "Volume 57" in both volume fields of the movie, after a volume change.
     void writeVolumeTexts();
+
+private:
     void dvdMenuKey(const std::string& variable, char letter);
 
     Program& m_program;
