@@ -53,7 +53,9 @@ void ViewHub::syncAll() {
 
     AboutForm* about = p.loadedAboutForm();
     if (about != m_aboutForm) {
-        m_about.reset();
+        // The window may be going away from inside one of its own signals.
+        if (m_about)
+            m_about.release()->deleteLater();
         m_aboutForm = about;
         if (about)
             m_about = std::make_unique<AboutView>(*this, &m_main);
@@ -69,6 +71,8 @@ void ViewHub::syncAll() {
     if (MainForm* main = p.loadedMainForm())
         m_main.sync(*main);
     m_timers->sync();
+    if (m_syncHook)
+        m_syncHook();
 }
 
 QWidget* ViewHub::widgetOf(WindowId window) {

@@ -33,6 +33,8 @@ public:
     void call(const std::function<void()>& handler);
     // Brings every view in line with its window's state.
     void syncAll();
+    // Runs at the end of every syncAll, for what follows the windows' state outside the views.
+    void setSyncHook(std::function<void()> hook) { m_syncHook = std::move(hook); }
     // The top-level widget of a window; nullptr when the window is not loaded.
     QWidget* widgetOf(WindowId window);
 
@@ -43,6 +45,7 @@ private:
     std::unique_ptr<AboutView> m_about;
     std::unique_ptr<SplashView> m_splash;
     std::unique_ptr<TimerDriver> m_timers;
+    std::function<void()> m_syncHook;
     const void* m_aboutForm = nullptr;
     int m_depth = 0;
 };
