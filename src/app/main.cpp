@@ -9,8 +9,10 @@
 #include "linux/linux_environment.h"
 #include "linux/linux_shell_folders.h"
 #include "linux/linux_single_instance.h"
+#include "ui/app_icon.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
+#include "ui/mpris_service.h"
 #include "ui/qml_skin_movie.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_launcher.h"
@@ -44,6 +46,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumadisc"));
     QGuiApplication::setDesktopFileName(QStringLiteral("lumadisc"));
+    QApplication::setWindowIcon(lumadisc::appIcon());
 
     using namespace lumadisc;
     try {
@@ -77,6 +80,8 @@ int main(int argc, char** argv) {
         hub.syncAll();
         if (!program.isLoaded(WindowId::Main))
             return 0;
+        // Only the copy that goes on running claims the name on the bus.
+        MprisService mpris(hub);
         return QApplication::exec();
     } catch (const std::exception& error) {
         std::cerr << "Lumadisc cannot start: " << error.what() << std::endl;
