@@ -120,6 +120,8 @@ void MprisService::sync() {
 }
 
 void MprisService::announce(const RemoteChanges& changes) {
+    if (changes.seeked)
+        announceJump(m_remote.positionMicroseconds());
     QVariantMap changed;
     if (changes.status)
         changed.insert(QStringLiteral("PlaybackStatus"), statusName(m_remote.state().status));

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace lumadisc {
 
@@ -31,7 +32,9 @@ RemoteChanges RemoteControl::refresh() {
         if (next.status == PlaybackStatus::Stopped) {
             next.title.clear();
             next.lengthSeconds = 0;
+            next.elapsedSeconds = -1;
         } else {
+            next.elapsedSeconds = engine.elapsedSeconds();
             if (m_state.status == PlaybackStatus::Stopped)
                 ++next.track;
             // The status tick keeps the disc label here while a disc plays.
@@ -46,7 +49,11 @@ RemoteChanges RemoteControl::refresh() {
     const RemoteChanges changes{next.status != m_state.status,
                                 next.track != m_state.track || next.title != m_state.title ||
                                     next.lengthSeconds != m_state.lengthSeconds,
-                                next.volume != m_state.volume};
+                                next.volume != m_state.volume,
+                                // Refreshes follow each other within a second while playing.
+                                m_state.elapsedSeconds >= 0 && next.elapsedSeconds >= 0 &&
+                                    next.track == m_state.track &&
+                                    std::abs(next.elapsedSeconds - m_state.elapsedSeconds) >= 2};
     m_state = std::move(next);
     return changes;
 }
@@ -111,6 +118,8 @@ std::optional<std::int64_t> RemoteControl::moveTo(std::int64_t position, std::in
         return std::nullopt;
     m_program.svc.engine.setPosition(
         static_cast<float>(static_cast<double>(position) / static_cast<double>(length)));
+    // Announced by the caller; the next refresh must not take it for another jump.
+    m_state.elapsedSeconds = static_cast<long>(position / kMicroseconds);
     return position;
 }
 

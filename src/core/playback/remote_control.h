@@ -20,6 +20,8 @@ struct RemoteState {
     long lengthSeconds = 0;
     // The volume slider, 0..100.
     int volume = 0;
+    // The elapsed time at the refresh, -1 while stopped.
+    long elapsedSeconds = -1;
 };
 
 // Which parts of the state differ from the previous refresh.
@@ -27,6 +29,9 @@ struct RemoteChanges {
     bool status = false;
     bool metadata = false;
     bool volume = false;
+    // The position jumped (the bar's forward and back, the knob, the progress bar): more than
+    // playing on could move it between two refreshes.
+    bool seeked = false;
 };
 
 // Remote control of the player: its state for clients, and their commands mapped onto the

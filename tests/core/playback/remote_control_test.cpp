@@ -265,5 +265,28 @@ TEST_F(Remote, RaiseShowsTheMainWindowAndQuitIsTheBarsExit) {
     EXPECT_THAT(viaRemote, Contains("windows.end"));
 }
 
+TEST_F(Remote, JumpsMadeElsewhereAreAnnouncedOnce) {
+    engineState(0.25f, true);
+    remote->refresh();
+    // Playing on moves a second at most between two refreshes.
+    h.engine.elapsed = 301;
+    EXPECT_FALSE(remote->refresh().seeked);
+    // The control bar's forward jump moves ten.
+    h.engine.elapsed = 311;
+    EXPECT_TRUE(remote->refresh().seeked);
+    h.engine.elapsed = 301;
+    EXPECT_TRUE(remote->refresh().seeked);
+    // A remote seek is announced by its caller, not again by the next refresh.
+    ASSERT_EQ(remote->seek(100 * kSecond), 401 * kSecond);
+    h.engine.elapsed = 401;
+    EXPECT_FALSE(remote->refresh().seeked);
+    // Stopping and starting again is no jump.
+    engineState(-1, false);
+    remote->refresh();
+    engineState(0.01f, true);
+    h.engine.elapsed = 3;
+    EXPECT_FALSE(remote->refresh().seeked);
+}
+
 } // namespace
 } // namespace lumadisc
