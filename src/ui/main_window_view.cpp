@@ -5,6 +5,7 @@
 #include "core/shell/program.h"
 #include "ui/glyphs.h"
 #include "ui/keyboard.h"
+#include "ui/loading_frame.h"
 #include "ui/qml_skin_movie.h"
 #include "ui/view_hub.h"
 
@@ -98,8 +99,6 @@ QSlider::handle:horizontal { width: 12px; margin: -5px 0; border-radius: 6px;
     background: #e8eef7; }
 QProgressBar { background: #1b2129; border: 1px solid #3a4556; border-radius: 3px; }
 QProgressBar::chunk { background: #4aa3ff; }
-QLabel#logoHide { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #141a23,
-    stop:1 #05070a); color: #4aa3ff; font-size: 28px; font-weight: bold; }
 )";
 
 } // namespace
@@ -125,12 +124,9 @@ MainWindowView::MainWindowView(const ScreenMetrics& screen)
     m_stage->installEventFilter(this);
 
     // A native widget, so that it lies above the engine's own native video window.
-    m_logo = new QLabel(QStringLiteral("Lumadisc"), this);
+    m_logo = QWidget::createWindowContainer(new LoadingFrame, this);
     m_logo->setObjectName(QStringLiteral("logoHide"));
-    m_logo->setAlignment(Qt::AlignCenter);
-    m_logo->setAttribute(Qt::WA_NativeWindow);
     m_logo->setAttribute(Qt::WA_DontCreateNativeAncestors);
-    m_logo->installEventFilter(this);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("timeElapsed"));
@@ -288,8 +284,7 @@ void MainWindowView::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == m_stage || watched == m_logo) && event->type() == QEvent::MouseButtonDblClick &&
-        m_hub) {
+    if (watched == m_stage && event->type() == QEvent::MouseButtonDblClick && m_hub) {
         m_hub->call([this] { m_hub->program().mainForm().FullScreen(); });
         return true;
     }

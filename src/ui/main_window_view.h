@@ -49,7 +49,7 @@ private:
     ViewHub* m_hub = nullptr;
     QmlSkinMovie* m_player;
     QWidget* m_stage;
-    QLabel* m_logo;
+    QWidget* m_logo;
     QLabel* m_status;
     QPushButton* m_play;
     QPushButton* m_pause;
