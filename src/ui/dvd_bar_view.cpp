@@ -81,4 +81,15 @@ void DvdBarView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
+void DvdBarView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Dragged by the user: the form takes the new place, or the next sync would move it back.
+    if (!m_hub || isMinimized())
+        return;
+    if (DvdBarForm* form = m_hub->program().loadedDvdBarForm()) {
+        form->left = geometry().x() * m_screen.twipsPerPixelX;
+        form->top = geometry().y() * m_screen.twipsPerPixelY;
+    }
+}
+
 } // namespace lumadisc

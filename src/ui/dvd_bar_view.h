@@ -26,6 +26,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

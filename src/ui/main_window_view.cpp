@@ -267,6 +267,17 @@ void MainWindowView::toggleFullScreen() {
     setFocus();
 }
 
+void MainWindowView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Dragged by the user: the form takes the new place, or the next sync would move it back.
+    if (!m_hub || m_fullScreen || isMinimized())
+        return;
+    if (MainForm* form = m_hub->program().loadedMainForm()) {
+        form->left = geometry().x() * m_screen.twipsPerPixelX;
+        form->top = geometry().y() * m_screen.twipsPerPixelY;
+    }
+}
+
 void MainWindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layOutStage();
