@@ -130,6 +130,8 @@ void OptionsDialog::howToUseMenu_Click() {
 void OptionsDialog::aboutMenu_Click() {
     AboutForm& about = m_program.aboutForm();
     about.icon = "lumadisc";
+    // Showing a window modally shows it: the views follow the form.
+    about.visible = true;
     m_program.svc.windows.showModal(WindowId::About);
 }
 

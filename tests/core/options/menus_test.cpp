@@ -148,6 +148,7 @@ TEST_F(Menus, AboutTextsFollowTheLanguageWhenTheWindowIsCreated) {
 TEST_F(Menus, AboutIsShownModallyAndItsLinksOpen) {
     h.windows.whileModal = [&](WindowId window) {
         ASSERT_EQ(window, WindowId::About);
+        EXPECT_TRUE(about().visible);
         about().siteLinkLabel_Click();
         about().mailLinkLabel_Click();
         about().cmdOK_Click();
