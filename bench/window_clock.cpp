@@ -163,8 +163,10 @@ int main(int argc, char** argv) {
             } else if (place && place->width == kBarWidth && place->height == kBarHeight)
                 barMapped = true;
         };
-        for (xcb_window_t window : display.mappedTopLevels())
-            note(window);
+        // A started program's windows are new; a window still shown by an earlier copy is not.
+        if (!program)
+            for (xcb_window_t window : display.mappedTopLevels())
+                note(window);
 
         Clock::time_point origin = Clock::now();
         const Clock::time_point deadline =

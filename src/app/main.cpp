@@ -45,8 +45,7 @@ int main(int argc, char** argv) {
     // Otherwise the native video widget makes the skin widgets native, and they render black.
     QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     // The two skins draw in software unless the user chose a backend: through OpenGL they cost
-    // about 100 MB (Mesa and LLVM) and 0.2 s of start-up, and under Xvfb the window's OpenGL
-    // composition left the native loading frame black.
+    // about 100 MB (Mesa and LLVM) and 0.2 s of start-up.
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QApplication app(argc, argv);
