@@ -65,6 +65,12 @@ wait_window() {
     return 1
 }
 
+# Upper-left corner of a window on the screen, as "X Y".
+origin_of() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        END {print x, y}'
+}
+
 # Geometry of a window as "WIDTHxHEIGHT+X+Y".
 geometry_of() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
@@ -87,10 +93,10 @@ find_windows() {
     fail "the two windows did not appear"
 }
 
-# Clicks at a place of the control bar movie (coordinates inside the bar).
+# Clicks at a place of the control bar movie (coordinates inside the bar); $3 is the button.
 click_bar() {
     local x y
-    read -r x y < <(xwininfo -id "$BAR" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+    read -r x y < <(origin_of "$BAR")
     xdotool mousemove $((x + $1)) $((y + $2)) click "${3:-1}"
 }
 
@@ -114,4 +120,155 @@ wait_exit() {
         sleep 0.1
     done
     fail "process $1 did not end"
+}
+
+# Areas of the two windows that the tests read: "WINDOW X Y WIDTH HEIGHT" inside the window.
+declare -A AREA=(
+    [stage]="MAIN 0 0 385 284" [title]="MAIN 30 287 343 18" [knob]="MAIN 12 308 361 18"
+    [status]="MAIN 8 334 200 18" [mute]="MAIN 224 356 30 26" [slider]="MAIN 260 360 117 20"
+    [disc_name]="BAR 330 37 184 15" [time]="BAR 330 53 184 22" [volume_text]="BAR 330 74 90 13"
+    [meter]="BAR 436 76 78 8"
+)
+
+# Saves an area of the screen as $E2E_DIR/$2.png: a name of AREA, or "WINDOW X Y WIDTH HEIGHT".
+grab() {
+    local window x y w h ox oy
+    read -r window x y w h <<<"${AREA[$1]:-$1}"
+    read -r ox oy < <(origin_of "${!window}")
+    import -window root png:- | convert - -crop "${w}x${h}+$((ox + x))+$((oy + y))" +repage \
+        "$E2E_DIR/$2.png"
+}
+
+# Number of pixels that differ between two grabs (a very large number when they cannot be
+# compared).
+pixels_differing() {
+    { compare -metric AE -fuzz 4% "$E2E_DIR/$1.png" "$E2E_DIR/$2.png" null: 2>&1 || true; } |
+        awk '{ if ($1 ~ /^[0-9.e+]+$/) printf "%d\n", $1; else print 999999999 }'
+}
+
+# Whether area $1 looks now as in the grab $2, or differs from it by more than $3 pixels.
+area_matches() {
+    grab "$1" "$1-now"
+    (($(pixels_differing "$1-now" "$2") == 0))
+}
+area_differs() {
+    grab "$1" "$1-now"
+    (($(pixels_differing "$1-now" "$2") > ${3:-0}))
+}
+
+# Fraction (0..1) of the pixels of a grab that are not dark.
+lit_fraction() {
+    convert "$E2E_DIR/$1.png" -colorspace gray -threshold 15% -format '%[fx:mean]' info:
+}
+
+# Whether a grab shows the text $2, drawn in the font $3 (an ImageMagick font name) at $4
+# pixels, light on dark ("dark" as $5 for dark text on light). The text's ink is compared with
+# the same text drawn by ImageMagick, scaled to the same box: the renderers differ in detail,
+# but other texts correlate far less.
+shows_text() {
+    local ink="$E2E_DIR/$1-ink.png" model="$E2E_DIR/$1-model.png" negate=() size width height
+    local model_width model_height
+    [[ "${5:-}" == dark ]] && negate=(-negate)
+    convert "$E2E_DIR/$1.png" -colorspace gray "${negate[@]}" -threshold 40% -trim +repage "$ink"
+    convert -background black -fill white -font "$3" -pointsize "$4" label:"$2" -threshold 40% \
+        -trim +repage "$model"
+    read -r width height < <(identify -format '%w %h' "$ink")
+    read -r model_width model_height < <(identify -format '%w %h' "$model")
+    # A menu underlines its shortcut letters below the text.
+    if ((height >= model_height + 2)); then
+        convert "$ink" -gravity south -chop "0x$((height - model_height))" -trim +repage "$ink"
+        read -r width height < <(identify -format '%w %h' "$ink")
+    fi
+    size="${width}x${height}"
+    ((width > 3)) || return 1
+    ((width * 100 > model_width * 85 && width * 100 < model_width * 115)) || return 1
+    convert "$model" -resize "$size!" -threshold 50% "$model"
+    awk -v ncc="$(compare -metric NCC "$ink" "$model" null: 2>&1 || true)" \
+        'BEGIN { exit !(ncc + 0 >= 0.5) }'
+}
+
+# Whether area $1 shows the text $2 now (font and size as for shows_text).
+area_shows() {
+    grab "$1" "$1-now"
+    shows_text "$1-now" "${@:2}"
+}
+
+# The stage shows the loading frame: the program's name on a dark ground.
+loading_frame_shown() {
+    grab stage stage-now
+    shows_text stage-now Lumadisc DejaVu-Sans-Bold 28 && (($(
+        lit_fraction stage-now | awk '{ print ($1 < 0.05) }'
+    )))
+}
+
+# The stage shows a picture of the disc.
+picture_shown() {
+    grab stage stage-now
+    (($(lit_fraction stage-now | awk '{ print ($1 > 0.3) }')))
+}
+
+# Runs a check until it succeeds, for up to $1 seconds; fails with the message $2.
+poll() {
+    local seconds=$1 message=$2
+    shift 2
+    for _ in $(seq $((seconds * 4))); do
+        "$@" && return 0
+        sleep 0.25
+    done
+    fail "$message"
+}
+
+# Ids of the visible pop-up windows (menus) of the program.
+popups() {
+    local id
+    for id in $(xdotool search --onlyvisible --class lumadisc 2>/dev/null || true); do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$id"
+    done
+    return 0
+}
+
+# Waits for a pop-up window; POPUP is its id.
+wait_popup() {
+    POPUP=""
+    for _ in $(seq 60); do
+        POPUP=$(popups | head -1)
+        [[ -n "$POPUP" ]] && return 0
+        sleep 0.25
+    done
+    fail "no pop-up menu appeared"
+}
+
+# Clicks the pop-up's item at $1 pixels from its top.
+click_popup() {
+    local x y w
+    read -r x y < <(origin_of "$POPUP")
+    w=$(geometry_of "$POPUP")
+    xdotool mousemove $((x + ${w%%x*} / 2)) $((y + $1)) click 1
+}
+
+# Waits for a message box (a dialog window) titled $1; MESSAGE_BOX is its id.
+wait_message_box() {
+    local id
+    MESSAGE_BOX=""
+    for _ in $(seq 60); do
+        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
+            if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _WINDOW_TYPE_DIALOG; then
+                MESSAGE_BOX=$id
+                return 0
+            fi
+        done
+        sleep 0.25
+    done
+    fail "no message box titled $1"
+}
+
+# Answers the message box with its default button and waits until it is gone.
+dismiss_message_box() {
+    xdotool windowfocus --sync "$MESSAGE_BOX" 2>/dev/null || true
+    xdotool key Return
+    for _ in $(seq 40); do
+        xwininfo -id "$MESSAGE_BOX" 2>/dev/null | grep -q IsViewable || return 0
+        sleep 0.25
+    done
+    fail "the message box stayed"
 }

@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# The control bar's buttons, clicked like a user under a window manager: the DVD menu key,
+# jumps, volume and mute, the drive menu and choosing a disc from it, the help menu and the
+# About window, minimising and restoring, dragging both windows; a right click on either skin
+# opens nothing, and a skin that would react to it never sees it.
+source "$(dirname "$0")/lib.sh"
+start_display openbox
+
+start_lumadisc "$DISC_DIR/lumadisc-sample.iso"
+find_windows
+poll 20 "the disc's menu did not appear" picture_shown
+sleep 1
+grab stage menu
+shot bar
+
+# "OK" of the bar's DVD menu pad chooses "Chapter 1".
+press_bar enter
+poll 15 "the bar's enter did not start the chapter" area_differs stage menu 20000
+grab time time-1
+poll 15 "the time does not advance" area_differs time time-1
+
+# Forward and back jump by 10 s: the knob jumps far ahead, then back.
+press_bar pause
+sleep 0.5
+press_bar play
+grab knob knob-before
+press_bar ff
+poll 10 "forward did not jump" area_differs knob knob-before 40
+grab knob knob-after
+press_bar rewind
+poll 10 "back did not jump" area_differs knob knob-after 40
+
+# The level meter shows the volume's tens: ten segments, lit while volume > 10 x index.
+lit_segments() {
+    grab meter meter-now
+    convert "$E2E_DIR/meter-now.png" -format \
+        "$(for i in $(seq 0 9); do printf '%%[fx:p{%d,4}.intensity > 0.3] ' $((i * 8 + 3)); done)" \
+        info: | tr ' ' '\n' | grep -c 1
+}
+# Left edge of the main window's volume slider handle.
+handle_x() {
+    grab slider slider-now
+    convert "$E2E_DIR/slider-now.png" -colorspace gray -threshold 80% -trim -format '%X' info: |
+        tr -d +
+}
+[[ $(lit_segments) == 5 ]] || fail "the meter does not show volume 50"
+grab volume_text volume-50
+grab slider slider-50
+grab mute mute-on
+handle50=$(handle_x)
+for _ in $(seq 9); do press_bar vol-; done
+poll 5 "nine vol- did not reach 41" test "$(lit_segments)" == 5
+area_differs volume_text volume-50 || fail "the volume text did not change"
+press_bar vol-
+poll 5 "ten vol- did not reach 40" test "$(lit_segments)" == 4
+moved=$((handle50 - $(handle_x)))
+((moved >= 8 && moved <= 13)) || fail "the volume slider moved by $moved pixels for 10 steps"
+for _ in $(seq 10); do press_bar vol+; done
+poll 5 "ten vol+ did not come back to 50" area_matches volume_text volume-50
+area_matches slider slider-50 || fail "the volume slider did not come back"
+# Mute toggles the main window's mute button; a volume step ends the mute.
+press_bar mute
+poll 5 "mute did not change the mute button" area_differs mute mute-on
+grab mute mute-off
+shot muted
+press_bar mute
+poll 5 "mute did not toggle back" area_matches mute mute-on
+press_bar mute
+poll 5 "mute did not mute again" area_matches mute mute-off
+press_bar vol+
+poll 5 "vol+ did not end the mute" area_matches mute mute-on
+press_bar vol-
+poll 5 "vol- did not come back to 50" area_matches volume_text volume-50
+
+# A right click on either skin opens no menu; a left click on the disc button opens the drive
+# menu, whose first item is the disc of the command line.
+click_bar ${BAR_BUTTON[drivers]} 3
+read -r mx my < <(origin_of "$MAIN")
+xdotool mousemove $((mx + 200)) $((my + 294)) click 3
+sleep 1.5
+[[ -z "$(popups)" ]] || fail "a right click opened a menu"
+press_bar stop
+poll 15 "stop did not bring back the loading frame" loading_frame_shown
+press_bar drivers
+wait_popup
+sleep 0.3
+shot drive-menu
+click_popup 11
+poll 20 "choosing the disc from the drive menu did not start it" picture_shown
+area_shows disc_name LUMADISC_SAMPLE DejaVu-Sans-Bold 11 || fail "bar does not name the disc"
+
+# The help button's menu: "How To Use?", a separator, "About"; About opens the About window.
+press_bar about
+wait_popup
+sleep 0.3
+shot help-menu
+height=$(geometry_of "$POPUP" | sed 's/^[0-9]*x\([0-9]*\)+.*/\1/')
+grab "POPUP 4 2 $(($(geometry_of "$POPUP" | cut -dx -f1) - 8)) $((height / 2 - 2))" help-first
+shows_text help-first "How To Use?" DejaVu-Sans 12 dark || fail "the help menu's first item"
+click_popup $((height - 12))
+about=$(wait_window '^About Lumadisc$') || fail "no About window"
+sleep 0.5
+shot about
+xdotool windowfocus --sync "$about" 2>/dev/null || true
+xdotool key Return
+poll 5 "the About window stayed" test -z "$(xdotool search --onlyvisible --name '^About Lumadisc$')"
+
+# Minimise hides the main window and minimises the bar; restoring the bar brings both back.
+map_state() { xwininfo -id "$1" | awk '/Map State/ {print $NF}'; }
+press_bar mini
+poll 10 "the bar was not minimised" sh -c "xprop -id $BAR WM_STATE | grep -q Iconic"
+poll 10 "the main window stayed" test "$(map_state "$MAIN")" != IsViewable
+shot minimised
+wmctrl -i -a "$BAR"
+poll 10 "the bar was not restored" test "$(map_state "$BAR")" == IsViewable
+poll 10 "the main window did not come back" test "$(map_state "$MAIN")" == IsViewable
+shot restored
+
+# Dragging the skins' backgrounds moves the windows through the window manager.
+drag() {
+    local x y
+    read -r x y < <(origin_of "$1")
+    xdotool mousemove $((x + $2)) $((y + $3)) mousedown 1
+    for step in 1 2 3 4 5; do
+        sleep 0.1
+        xdotool mousemove $((x + $2 + 16 * step)) $((y + $3 - 8 * step))
+    done
+    sleep 0.3
+    xdotool mouseup 1
+    poll 5 "a drag did not move the window" test "$(origin_of "$1")" == "$((x + 80)) $((y - 40))"
+}
+drag "$BAR" 450 14
+drag "$MAIN" 200 294
+sleep 1
+shot dragged
+press_bar exit
+wait_exit "$LUMADISC_PID"
+
+# Skins that turn magenta when a right or middle button press reaches them: the right button
+# never does, the middle button does (so the probe works).
+for skin in GUI Player; do
+    sed -i '$d' "$APP/Resources/$skin.qml"
+    cat >>"$APP/Resources/$skin.qml" <<'QML'
+    Rectangle { id: probe; anchors.fill: parent; z: 1000; visible: false; color: "#ff00ff" }
+    MouseArea {
+        anchors.fill: parent
+        z: 999
+        acceptedButtons: Qt.RightButton | Qt.MiddleButton
+        onPressed: probe.visible = true
+    }
+}
+QML
+done
+magenta() {
+    grab "$1" probe-now
+    (($(convert "$E2E_DIR/probe-now.png" -format '%[fx:mean.r > 0.9 && mean.b > 0.9]' info:)))
+}
+start_lumadisc
+find_windows
+bar_skin="BAR 0 0 800 100"
+title_bar="MAIN 0 284 385 46"
+click_bar 450 14 3
+read -r mx my < <(origin_of "$MAIN")
+xdotool mousemove $((mx + 200)) $((my + 294)) click 3
+sleep 1.5
+! magenta "$bar_skin" || fail "a right press reached the control bar's skin"
+! magenta "$title_bar" || fail "a right press reached the player's skin"
+click_bar 450 14 2
+xdotool mousemove $((mx + 200)) $((my + 294)) click 2
+poll 5 "a middle press did not reach the control bar's skin" magenta "$bar_skin"
+poll 5 "a middle press did not reach the player's skin" magenta "$title_bar"
+shot probe
+echo "PASS"
