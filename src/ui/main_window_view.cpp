@@ -84,21 +84,22 @@ void syncButton(QPushButton* widget, const Button& button) {
         widget->setGeometry(toRect(button.bounds));
 }
 
+// Only the window's own controls: the About window, its child, keeps the desktop's look.
 const char* kControlStyle = R"(
-QPushButton { color: #e8eef7; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,
+#MainForm > QPushButton { color: #e8eef7; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,
     stop:0 #3a4556, stop:1 #222a35); border: 1px solid #4b5a70; border-radius: 5px;
     font-size: 12px; }
-QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,
+#MainForm > QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,
     stop:0 #4a5a72, stop:1 #2b3544); }
-QPushButton:pressed { background: #1a2029; }
-QPushButton:disabled { color: #5d6878; border-color: #333c4a; }
+#MainForm > QPushButton:pressed { background: #1a2029; }
+#MainForm > QPushButton:disabled { color: #5d6878; border-color: #333c4a; }
 QLabel#timeElapsed { color: #9fd3ff; font-family: "DejaVu Sans Mono"; font-size: 12px; }
-QSlider::groove:horizontal { height: 4px; background: #2b3442; border-radius: 2px; }
-QSlider::sub-page:horizontal { background: #4aa3ff; border-radius: 2px; }
-QSlider::handle:horizontal { width: 12px; margin: -5px 0; border-radius: 6px;
+#MainForm > QSlider::groove:horizontal { height: 4px; background: #2b3442; border-radius: 2px; }
+#MainForm > QSlider::sub-page:horizontal { background: #4aa3ff; border-radius: 2px; }
+#MainForm > QSlider::handle:horizontal { width: 12px; margin: -5px 0; border-radius: 6px;
     background: #e8eef7; }
-QProgressBar { background: #1b2129; border: 1px solid #3a4556; border-radius: 3px; }
-QProgressBar::chunk { background: #4aa3ff; }
+#MainForm > QProgressBar { background: #1b2129; border: 1px solid #3a4556; border-radius: 3px; }
+#MainForm > QProgressBar::chunk { background: #4aa3ff; }
 )";
 
 } // namespace
