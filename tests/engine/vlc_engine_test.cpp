@@ -1,3 +1,5 @@
+// The engine on the real libvlc and the sample disc. Starting a disc is slow, so each test
+// plays one disc through a whole scenario.
 #include "engine/vlc_engine.h"
 
 #include "core/failure.h"
@@ -19,74 +21,37 @@ namespace lumadisc {
 namespace {
 
 using namespace std::chrono_literals;
-using test::readFile;
 using test::sampleDiscDir;
 using test::TempDir;
 
-// Key codes the program binds.
-constexpr int fullScreenKey = 102;
-constexpr int snapshotKey = 83;
-constexpr int navDownKey = 100;
-constexpr int navActivateKey = 97;
+constexpr int fullScreenKey = 102, snapshotKey = 83, navDownKey = 100, navActivateKey = 97;
 
-// Pumps the event loop, so that the engine's queued calls run, until `condition` holds.
+// Waits until `condition` holds; with `events` it pumps the event loop so that the engine's
+// queued calls run, without it waits as a busy user-interface thread would.
 template <typename Condition>
-bool waitUntil(Condition condition, std::chrono::milliseconds timeout = 10s) {
+bool waitUntil(Condition condition, std::chrono::milliseconds timeout = 10s, bool events = true) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
-        QCoreApplication::processEvents();
+        if (events)
+            QCoreApplication::processEvents();
         std::this_thread::sleep_for(20ms);
     }
     return true;
 }
 
-// Waits without running queued calls, as a busy user-interface thread would.
-template <typename Condition> bool pollWithoutEvents(Condition condition) {
-    const auto deadline = std::chrono::steady_clock::now() + 15s;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
-
-// The list the program hands over with a disc: index 2 names the snapshot folder, index 4 the
-// folder the engine must actually use.
-std::vector<std::string> programOptions(const std::string& overlay, const std::string& firstPath,
-                                        const std::string& lastPath) {
-    return {"overlay",
-            overlay,
-            "snapshot-path=" + firstPath,
-            "no-disable-screensaver",
-            "snapshot-path=" + lastPath,
-            "no-osd",
-            "no-snapshot-preview",
-            "snapshot-sequential",
-            "snapshot-prefix=IMG_",
-            "snapshot-format=jpg"};
-}
-
-std::string menuDisc() {
-    return "dvd://" + (sampleDiscDir() / "lumadisc-sample.iso").string();
-}
-std::string endingDisc() {
-    return "dvd://" + (sampleDiscDir() / "ending").string();
+std::string disc(const char* name) {
+    return "dvd://" + (sampleDiscDir() / name).string();
 }
 
 class VlcEngineTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    void SetUp() override {
         static int argc = 1;
         static char name[] = "engine_tests";
         static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
-
-    void SetUp() override {
+        static QCoreApplication app(argc, argv);
         ASSERT_TRUE(std::filesystem::exists(sampleDiscDir() / "lumadisc-sample.iso"))
             << "build the sample_disc target first";
         engine = std::make_unique<VlcEngine>(
@@ -97,36 +62,23 @@ protected:
             engine->setEngineVariable(variable, code);
     }
 
-    void load(const std::string& target, const std::string& overlay = "no-overlay") {
+    // The list the program hands over with a disc: index 2 names a snapshot folder, index 4
+    // the one the engine must actually use.
+    void load(const std::string& target, const std::string& overlay) {
         engine->clearItems();
-        engine->addItem(target, programOptions(overlay, firstFolder.str(), lastFolder.str()), 2, 0);
+        engine->addItem(target,
+                        {"overlay", overlay, "snapshot-path=" + firstFolder.str(),
+                         "no-disable-screensaver", "snapshot-path=" + lastFolder.str(), "no-osd",
+                         "no-snapshot-preview", "snapshot-sequential", "snapshot-prefix=IMG_",
+                         "snapshot-format=jpg"},
+                        2, 0);
     }
 
     void press(int code) { engine->setEngineVariable("key-pressed", code); }
-
+    long elapsed() const { return engine->elapsedSeconds(); }
+    bool isIdle() const { return engine->position() < 0 && !engine->isPlaying(); }
     bool waitForPlaying() {
         return waitUntil([&] { return engine->isPlaying() && engine->position() >= 0; });
-    }
-
-    // From the menu's first button (chapter 1) or, one button down, its second (chapter 2) into
-    // the 20 s title.
-    bool enterTitle(bool secondButton) {
-        // Buttons answer once the menu's still is on screen (its position then nears 1); a
-        // press in the first moments after play() can go unheard.
-        if (!waitUntil([&] { return engine->isPlaying() && engine->position() >= 0.9; }))
-            return false;
-        if (secondButton)
-            press(navDownKey);
-        press(navActivateKey);
-        return waitUntil([&] {
-            const long length = engine->lengthSeconds();
-            return length >= 19 && length <= 21 &&
-                   engine->elapsedSeconds() >= (secondButton ? 10 : 0);
-        });
-    }
-
-    bool waitForIdle() {
-        return waitUntil([&] { return engine->position() < 0 && !engine->isPlaying(); }, 15s);
     }
 
     TempDir firstFolder;
@@ -134,118 +86,130 @@ protected:
     std::unique_ptr<VlcEngine> engine;
 };
 
-TEST_F(VlcEngineTest, ReadsIdleBeforeAnythingIsLoaded) {
-    EXPECT_FALSE(engine->isPlaying());
-    EXPECT_LT(engine->position(), 0);
+TEST_F(VlcEngineTest, IdleEngineIgnoresCommandsAndTheFullScreenKeyCallsItsHandler) {
+    EXPECT_THROW(VlcEngine(0, {"--no-such-engine-option"}), Failure);
+
+    EXPECT_TRUE(isIdle());
     EXPECT_LT(engine->elapsedSeconds(), 0);
     EXPECT_LT(engine->lengthSeconds(), 0);
     EXPECT_EQ(engine->itemCount(), 0);
     EXPECT_EQ(engine->volume(), 50);
-
-    // Commands without an item change nothing.
+    press(fullScreenKey); // no handler yet: nothing happens
     engine->play();
     engine->pause();
     engine->jump(1);
     engine->setPosition(0.5f);
     engine->stop();
     press(snapshotKey);
-    EXPECT_FALSE(waitUntil([&] { return engine->isPlaying(); }, 300ms));
-    EXPECT_LT(engine->position(), 0);
+    EXPECT_FALSE(waitUntil([&] { return !isIdle(); }, 300ms));
+
+    int calls = 0;
+    engine->setFullScreenHandler([&] { ++calls; });
+    press(fullScreenKey);
+    EXPECT_EQ(calls, 1);
+    press(snapshotKey);
+    press(12345);
+    EXPECT_EQ(calls, 1);
+    engine->setEngineVariable("key-fullscreen", 70);
+    press(fullScreenKey);
+    press(70);
+    EXPECT_EQ(calls, 2);
 }
 
-TEST_F(VlcEngineTest, AnEngineThatCannotStartFails) {
-    EXPECT_THROW(VlcEngine(0, {"--no-such-engine-option"}), Failure);
-}
-
-TEST_F(VlcEngineTest, PlaysTheMenuDiscAndItsSecondButtonLeadsToChapterTwo) {
-    load(menuDisc());
+TEST_F(VlcEngineTest, MenuDiscIntoChapterTwoSnapshotsPausesJumpsAndStops) {
+    load(disc("lumadisc-sample.iso"), "no-overlay");
     EXPECT_EQ(engine->itemCount(), 1);
+    press(snapshotKey); // nothing to picture yet: no file, no failure
+    EXPECT_TRUE(std::filesystem::is_empty(lastFolder.path()));
 
     engine->play();
     ASSERT_TRUE(waitForPlaying());
     EXPECT_LE(engine->position(), 1);
-
-    ASSERT_TRUE(enterTitle(true)) << "elapsed " << engine->elapsedSeconds() << " of "
-                                  << engine->lengthSeconds();
+    // Buttons answer once the menu's still is on screen (its position then nears 1); a press
+    // in the first moments after play() can go unheard. The second button leads to chapter 2,
+    // 10 s into the 20 s title.
+    ASSERT_TRUE(waitUntil([&] { return engine->isPlaying() && engine->position() >= 0.9; }));
+    press(navDownKey);
+    press(navActivateKey);
+    ASSERT_TRUE(waitUntil([&] {
+        const long length = engine->lengthSeconds();
+        return length >= 19 && length <= 21 && elapsed() >= 10;
+    })) << "elapsed "
+        << elapsed() << " of " << engine->lengthSeconds();
     EXPECT_TRUE(engine->isPlaying());
     EXPECT_GE(engine->position(), 0.45);
     EXPECT_LE(engine->position(), 1);
 
-    engine->clearItems();
-    EXPECT_EQ(engine->itemCount(), 0);
-}
-
-TEST_F(VlcEngineTest, PausesResumesJumpsAndStops) {
-    load(menuDisc());
-    engine->play();
-    ASSERT_TRUE(enterTitle(false))
-        << "elapsed " << engine->elapsedSeconds() << " of " << engine->lengthSeconds();
+    // The title's video output comes up a moment after the menu's has gone.
+    const long entered = elapsed();
+    ASSERT_TRUE(waitUntil([&] { return elapsed() >= entered + 1; }));
+    press(snapshotKey);
+    press(snapshotKey);
+    EXPECT_TRUE(std::filesystem::is_empty(firstFolder.path()));
+    for (const char* name : {"IMG_00001.jpg", "IMG_00002.jpg"}) {
+        const auto file = lastFolder.path() / name;
+        ASSERT_TRUE(std::filesystem::exists(file)) << name;
+        EXPECT_EQ(test::readFile(file).substr(0, 2), "\xFF\xD8") << name;
+        QImageReader reader(QString::fromStdString(file.string()));
+        EXPECT_EQ(reader.format(), "jpeg") << name;
+        EXPECT_EQ(reader.read().size(), QSize(720, 576)) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(lastFolder.path()), {}), 2);
 
     engine->pause();
     ASSERT_TRUE(waitUntil([&] { return !engine->isPlaying(); }));
     EXPECT_GE(engine->position(), 0);
-    const long pausedAt = engine->elapsedSeconds();
-    EXPECT_FALSE(waitUntil([&] { return engine->elapsedSeconds() > pausedAt; }, 1500ms));
-
+    const long pausedAt = elapsed();
+    EXPECT_FALSE(waitUntil([&] { return elapsed() > pausedAt; }, 1500ms));
     engine->play();
     ASSERT_TRUE(waitUntil([&] { return engine->isPlaying(); }));
 
-    const long before = engine->elapsedSeconds();
-    engine->jump(1);
-    EXPECT_TRUE(waitUntil([&] { return engine->elapsedSeconds() >= before + 9; }))
-        << "from " << before << " to " << engine->elapsedSeconds();
-    EXPECT_LE(engine->elapsedSeconds(), before + 13);
-
-    const long ahead = engine->elapsedSeconds();
+    // Back 10 s from chapter 2, then forward 10 s, within the title.
+    const long ahead = elapsed();
     engine->jump(-1);
-    EXPECT_TRUE(waitUntil([&] { return engine->elapsedSeconds() <= ahead - 8; }))
-        << "from " << ahead << " to " << engine->elapsedSeconds();
-    EXPECT_GE(engine->elapsedSeconds(), 0);
+    EXPECT_TRUE(waitUntil([&] { return elapsed() <= ahead - 8; }))
+        << "from " << ahead << " to " << elapsed();
+    EXPECT_GE(elapsed(), 0);
+    const long before = elapsed();
+    engine->jump(1);
+    EXPECT_TRUE(waitUntil([&] { return elapsed() >= before + 9; }))
+        << "from " << before << " to " << elapsed();
+    EXPECT_LE(elapsed(), before + 13);
     EXPECT_TRUE(engine->isPlaying());
 
     engine->stop();
-    EXPECT_LT(engine->position(), 0);
-    EXPECT_FALSE(engine->isPlaying());
+    EXPECT_TRUE(isIdle());
     // Stopped, not emptied: play starts the item again.
     EXPECT_EQ(engine->itemCount(), 1);
     engine->play();
     EXPECT_TRUE(waitForPlaying());
+    engine->clearItems();
+    EXPECT_EQ(engine->itemCount(), 0);
 }
 
-TEST_F(VlcEngineTest, VolumeAndMuteSurviveANewEngineInstance) {
-    EXPECT_EQ(engine->volume(), 50);
-    engine->setVolume(80);
-    EXPECT_EQ(engine->volume(), 80);
-    engine->setVolume(250);
-    EXPECT_EQ(engine->volume(), 100);
-    engine->setVolume(-5);
-    EXPECT_EQ(engine->volume(), 0);
-    engine->setVolume(35);
-
+TEST_F(VlcEngineTest, VolumeSurvivesANewInstanceAndAnEndedDiscGoesIdleAndPlaysAgain) {
+    const std::pair<long, long> levels[] = {{80, 80}, {250, 100}, {-5, 0}, {35, 35}};
+    for (const auto& [set, read] : levels) {
+        engine->setVolume(set);
+        EXPECT_EQ(engine->volume(), read) << set;
+    }
     // Muting is not a level: the volume reads the same while muted.
     engine->switchMute();
     EXPECT_EQ(engine->volume(), 35);
 
-    load(menuDisc(), "no-overlay");
     // Another overlay setting needs other instance arguments: a new instance and player.
-    load(endingDisc(), "overlay");
+    load(disc("lumadisc-sample.iso"), "overlay");
+    load(disc("ending"), "no-overlay");
     EXPECT_EQ(engine->volume(), 35);
     engine->play();
-    ASSERT_TRUE(waitForPlaying());
+    ASSERT_TRUE(waitUntil([&] { return engine->isPlaying() && engine->lengthSeconds() >= 5; }));
     EXPECT_EQ(engine->volume(), 35);
     engine->switchMute();
     EXPECT_EQ(engine->volume(), 35);
-    EXPECT_TRUE(engine->isPlaying());
-}
-
-TEST_F(VlcEngineTest, AnEndedDiscGoesIdleByItselfAndPlaysAgain) {
-    load(endingDisc());
-    engine->play();
-    ASSERT_TRUE(waitUntil([&] { return engine->isPlaying() && engine->lengthSeconds() >= 5; }));
 
     // Idle at once, before the queued stop has had a chance to run...
     engine->setPosition(0.85f);
-    ASSERT_TRUE(pollWithoutEvents([&] { return engine->position() < 0 && !engine->isPlaying(); }))
+    ASSERT_TRUE(waitUntil([&] { return isIdle(); }, 15s, false))
         << "position " << engine->position();
     EXPECT_LT(engine->elapsedSeconds(), 0);
     EXPECT_LT(engine->lengthSeconds(), 0);
@@ -253,56 +217,14 @@ TEST_F(VlcEngineTest, AnEndedDiscGoesIdleByItselfAndPlaysAgain) {
     engine->play();
     ASSERT_TRUE(waitForPlaying());
     EXPECT_FALSE(waitUntil([&] { return !engine->isPlaying(); }, 1s));
-    EXPECT_LT(engine->elapsedSeconds(), 5);
+    EXPECT_LT(elapsed(), 5);
 
     // The program's path: its status tick runs between events and finds the disc idle.
     engine->setPosition(0.85f);
-    ASSERT_TRUE(waitForIdle()) << "position " << engine->position();
+    ASSERT_TRUE(waitUntil([&] { return isIdle(); }, 15s)) << "position " << engine->position();
     EXPECT_EQ(engine->itemCount(), 1);
     engine->play();
     EXPECT_TRUE(waitForPlaying());
-}
-
-TEST_F(VlcEngineTest, SnapshotsAreNumberedJpegFilesInTheLastSnapshotFolder) {
-    load(menuDisc());
-    // Nothing to picture yet: no file, no failure.
-    press(snapshotKey);
-    EXPECT_TRUE(std::filesystem::is_empty(lastFolder.path()));
-
-    engine->play();
-    ASSERT_TRUE(enterTitle(false));
-    // The title's video output comes up a moment after the menu's has gone.
-    ASSERT_TRUE(waitUntil([&] { return engine->elapsedSeconds() >= 1; }));
-    press(snapshotKey);
-    press(snapshotKey);
-
-    EXPECT_TRUE(std::filesystem::is_empty(firstFolder.path()));
-    for (const char* name : {"IMG_00001.jpg", "IMG_00002.jpg"}) {
-        const auto file = lastFolder.path() / name;
-        ASSERT_TRUE(std::filesystem::exists(file)) << name;
-        EXPECT_EQ(readFile(file).substr(0, 2), "\xFF\xD8") << name;
-        QImageReader reader(QString::fromStdString(file.string()));
-        EXPECT_EQ(reader.format(), "jpeg") << name;
-        EXPECT_EQ(reader.read().size(), QSize(720, 576)) << name;
-    }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(lastFolder.path()), {}), 2);
-}
-
-TEST_F(VlcEngineTest, TheFullScreenKeyCallsTheHandler) {
-    press(fullScreenKey); // no handler yet: nothing happens
-    int calls = 0;
-    engine->setFullScreenHandler([&] { ++calls; });
-
-    press(fullScreenKey);
-    EXPECT_EQ(calls, 1);
-    press(snapshotKey);
-    press(12345);
-    EXPECT_EQ(calls, 1);
-
-    engine->setEngineVariable("key-fullscreen", 70);
-    press(fullScreenKey);
-    press(70);
-    EXPECT_EQ(calls, 2);
 }
 
 } // namespace

@@ -1,101 +1,100 @@
+// The drives backend on fake sysfs, /dev and mount-table trees, and on the generated sample
+// discs (build target sample_disc).
 #include "fake_drive_tree.h"
+#include "linux/mount_table.h"
+#include "linux/volume_probe.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace fs = std::filesystem;
 
 namespace lumadisc::test {
 namespace {
 
-using ::testing::Test;
-
-class LinuxDrivesTest : public Test {
+class LinuxDrivesTest : public ::testing::Test {
 protected:
     FakeDriveTree tree;
 };
 
-TEST_F(LinuxDrivesTest, ListsOpticalDrivesInNaturalNameOrder) {
-    tree.addBlock("sr10", "5");
-    tree.addBlock("sda", "0");
-    tree.addBlock("sda1");
-    tree.addBlock("sr2", "5");
-    tree.addBlock("sr0", "5");
-    tree.addBlock("loop0");
-    tree.addBlock("sr1", "5");
-    tree.addBlock("sdb", "14");
+TEST_F(LinuxDrivesTest, TheMountTableListsTheDevicesMountsUnescaped) {
+    const std::string table = tree.mountTable().string();
+    const fs::path node = tree.dev() / "sr0";
+    writeFile(node, "");
+    fs::create_symlink(node, tree.dev() / "cdrom");
+    writeFile(table, "sysfs /sys sysfs rw 0 0\n"
+                     "/dev/sr0 /media/u/My\\040Film\\040(2004) udf ro 0 0\n"
+                     "/dev/sr0 /mnt/tab\\011and\\134backslash iso9660 ro 0 0\n"
+                     "/dev/sr0 /mnt/odd\\04 udf ro 0 0\n"
+                     "/dev/sr1 /media/other udf ro 0 0\n"
+                     "/dev/sr10 /media/ten udf ro 0 0\n"
+                     "broken-line\n" +
+                         node.string() + " /media/disc udf ro 0 0\n" + tree.dev().string() +
+                         "/cdrom /media/link udf ro 0 0\n");
 
-    EXPECT_EQ(tree.drives().logicalDrives(),
-              (std::vector<std::string>{tree.node("sr0"), tree.node("sr1"), tree.node("sr2"),
-                                        tree.node("sr10")}));
+    EXPECT_EQ(mountPointsOf(table, "/dev/sr0"),
+              (std::vector<std::string>{"/media/u/My Film (2004)", "/mnt/tab\tand\\backslash",
+                                        "/mnt/odd\\04"}));
+    // A source naming the device through a link counts.
+    EXPECT_EQ(mountPointsOf(table, node.string()),
+              (std::vector<std::string>{"/media/disc", "/media/link"}));
+    EXPECT_TRUE(mountPointsOf(table, "/dev/sr2").empty());
+    EXPECT_TRUE(mountPointsOf((tree.root() / "missing").string(), "/dev/sr0").empty());
 }
 
-TEST_F(LinuxDrivesTest, NoBlockDevicesMeansNoDrives) {
+TEST_F(LinuxDrivesTest, ListsOpticalDrivesInNaturalNameOrderAndOnlyTheyAreOptical) {
     EXPECT_TRUE(tree.drives().logicalDrives().empty());
-    EXPECT_TRUE(LinuxDrives((tree.root() / "missing").string(), tree.dev().string(),
-                            tree.mountTable().string())
+    EXPECT_TRUE(LinuxDrives(tree.str() + "/missing", tree.dev(), tree.mountTable())
                     .logicalDrives()
                     .empty());
-}
 
-TEST_F(LinuxDrivesTest, DriveTypeIsOpticalOnlyForOpticalNodes) {
-    tree.addBlock("sr0", "5");
-    tree.addBlock("sda", "0");
-    tree.addBlock("sda1");
+    const std::pair<const char*, const char*> blocks[] = {
+        {"sr10", "5"}, {"sda", "0"},  {"sda1", ""}, {"sr2", "5"},
+        {"sr0", "5"},  {"loop0", ""}, {"sr1", "5"}, {"sdb", "14"}};
+    for (const auto& [name, type] : blocks)
+        tree.addBlock(name, type);
     LinuxDrives drives = tree.drives();
+    EXPECT_EQ(drives.logicalDrives(),
+              (std::vector<std::string>{tree.node("sr0"), tree.node("sr1"), tree.node("sr2"),
+                                        tree.node("sr10")}));
 
     EXPECT_EQ(drives.driveType(tree.node("sr0")), Drives::kOptical);
-    EXPECT_EQ(drives.driveType(tree.node("sda")), 0);
-    EXPECT_EQ(drives.driveType(tree.node("sda1")), 0);
-    EXPECT_EQ(drives.driveType(tree.node("sr9")), 0);
-    EXPECT_EQ(drives.driveType(""), 0);
-    EXPECT_EQ(drives.driveType("sr0"), 0);
-    EXPECT_EQ(drives.driveType(tree.node("sr0") + "/"), 0);
-    EXPECT_EQ(drives.driveType((tree.root() / "elsewhere/sr0").string()), 0);
+    for (const std::string& drive :
+         {tree.node("sda"), tree.node("sda1"), tree.node("sr9"), std::string(), std::string("sr0"),
+          tree.node("sr0") + "/", (tree.root() / "elsewhere/sr0").string()})
+        EXPECT_EQ(drives.driveType(drive), 0) << drive;
 }
 
-TEST_F(LinuxDrivesTest, VirtualDrivesFollowOpticalDrivesInTheOrderAdded) {
+TEST_F(LinuxDrivesTest, VirtualDrivesFollowOpticalDrivesOnceEachInTheOrderAdded) {
     tree.addBlock("sr0", "5");
     const fs::path folder = tree.root() / "Rips/My Film (2004)";
     const fs::path image = tree.root() / "Rips/Another (Disc) 2.iso";
+    const fs::path plain = tree.root() / "My Film";
     writeFile(folder / "VIDEO_TS/VIDEO_TS.IFO", "");
     writeFile(image, "not really a disc");
+    fs::create_directories(plain);
     LinuxDrives drives = tree.drives();
 
-    EXPECT_TRUE(drives.addVirtualDrive(folder.string() + "/"));
-    EXPECT_TRUE(drives.addVirtualDrive(image.string()));
+    // However written, each is listed once; paths naming nothing usable are refused.
+    for (const std::string& path :
+         {folder.string() + "/", image.string(), plain.string(), plain.string() + "/",
+          (tree.root() / "." / "My Film").string(), "file://" + tree.str() + "/My%20Film/"})
+        EXPECT_TRUE(drives.addVirtualDrive(path)) << path;
+    for (const std::string& path :
+         {tree.str() + "/gone.iso", std::string(), std::string("file://server/share/film.iso"),
+          std::string("/dev/null")})
+        EXPECT_FALSE(drives.addVirtualDrive(path)) << path;
 
-    EXPECT_EQ(drives.logicalDrives(),
-              (std::vector<std::string>{tree.node("sr0"), folder.string(), image.string()}));
+    EXPECT_EQ(drives.logicalDrives(), (std::vector<std::string>{tree.node("sr0"), folder.string(),
+                                                                image.string(), plain.string()}));
     EXPECT_EQ(drives.driveType(folder.string()), Drives::kOptical);
     EXPECT_EQ(drives.driveType(image.string()), Drives::kOptical);
 }
 
-TEST_F(LinuxDrivesTest, AVirtualDriveIsListedOnceHoweverItIsWritten) {
-    const fs::path folder = tree.root() / "My Film";
-    fs::create_directories(folder);
-    LinuxDrives drives = tree.drives();
-
-    EXPECT_TRUE(drives.addVirtualDrive(folder.string()));
-    EXPECT_TRUE(drives.addVirtualDrive(folder.string() + "/"));
-    EXPECT_TRUE(drives.addVirtualDrive((tree.root() / "." / "My Film").string()));
-    EXPECT_TRUE(drives.addVirtualDrive("file://" + tree.str() + "/My%20Film/"));
-
-    EXPECT_EQ(drives.logicalDrives(), std::vector<std::string>{folder.string()});
-}
-
-TEST_F(LinuxDrivesTest, RefusesVirtualDrivesThatNameNothingUsable) {
-    tree.addBlock("sr0", "5");
-    LinuxDrives drives = tree.drives();
-
-    EXPECT_FALSE(drives.addVirtualDrive(""));
-    EXPECT_FALSE(drives.addVirtualDrive((tree.root() / "gone.iso").string()));
-    EXPECT_FALSE(drives.addVirtualDrive("file://server/share/film.iso"));
-    EXPECT_FALSE(drives.addVirtualDrive("/dev/null"));
-
-    EXPECT_EQ(drives.logicalDrives(), std::vector<std::string>{tree.node("sr0")});
-}
-
-TEST_F(LinuxDrivesTest, AFolderIsAUdfDiscNamedAfterItselfWhenItHoldsAVideoFolder) {
+TEST_F(LinuxDrivesTest, AFolderIsAUdfDiscNamedAfterItselfWhileItHoldsAVideoFolder) {
     const fs::path film = tree.root() / "Rips/My Film (2004)";
     const fs::path photos = tree.root() / "Rips/Photos";
     const fs::path decoy = tree.root() / "Rips/Decoy";
@@ -111,111 +110,185 @@ TEST_F(LinuxDrivesTest, AFolderIsAUdfDiscNamedAfterItselfWhenItHoldsAVideoFolder
     EXPECT_EQ(info->label, "My Film (2004)");
     EXPECT_EQ(info->fileSystem, "UDF");
     EXPECT_TRUE(drives.videoFolderExists(film.string()));
-
     for (const auto& folder : {photos, decoy}) {
         EXPECT_FALSE(drives.volumeInformation(folder.string())) << folder;
         EXPECT_FALSE(drives.videoFolderExists(folder.string())) << folder;
     }
-}
 
-TEST_F(LinuxDrivesTest, AVanishedFolderHoldsNoDiscUntilItComesBack) {
-    const fs::path film = tree.root() / "Film";
-    fs::create_directories(film / "VIDEO_TS");
-    LinuxDrives drives = tree.drives();
-    ASSERT_TRUE(drives.addVirtualDrive(film.string()));
-
+    // A vanished folder stays listed but holds no disc until it comes back.
     fs::remove_all(film);
-    EXPECT_EQ(drives.logicalDrives(), std::vector<std::string>{film.string()});
+    EXPECT_EQ(drives.logicalDrives(),
+              (std::vector<std::string>{film.string(), photos.string(), decoy.string()}));
     EXPECT_FALSE(drives.volumeInformation(film.string()));
     EXPECT_FALSE(drives.videoFolderExists(film.string()));
-
     fs::create_directories(film / "VIDEO_TS");
     EXPECT_TRUE(drives.videoFolderExists(film.string()));
 }
 
-TEST_F(LinuxDrivesTest, TheMountedFileSystemDecidesAboutTheVideoFolder) {
-    tree.addBlock("sr0", "5");
-    tree.addBlock("sr1", "5");
-    // Empty nodes: only the mounted folders can hold a video folder.
+TEST_F(LinuxDrivesTest, MountedFoldersDecideTheVideoFolderAndEmptyDrivesHoldNothing) {
+    for (const char* name : {"sr0", "sr1", "sr2", "sr3", "sr4"})
+        tree.addBlock(name, "5");
+    // Regular files as nodes: only the mounted folders can hold a video folder.
     writeFile(tree.dev() / "sr0", "");
     writeFile(tree.dev() / "sr1", "");
+    writeFile(tree.dev() / "sr3", "a regular file, not a drive");
+    fs::create_directories(tree.dev() / "sr4");
     fs::create_directories(tree.root() / "media/My Disc/video_ts");
     fs::create_directories(tree.root() / "media/DATA/docs");
     tree.addMount(tree.node("sr0"), tree.str() + "/media/My\\040Disc");
     tree.addMount(tree.node("sr1"), tree.str() + "/media/DATA");
-    LinuxDrives drives = tree.drives();
-
-    EXPECT_TRUE(drives.videoFolderExists(tree.node("sr0")));
-    EXPECT_FALSE(drives.videoFolderExists(tree.node("sr1")));
-}
-
-TEST_F(LinuxDrivesTest, AnEmptyDriveHasNoVolumeAndNoVideoFolder) {
-    tree.addBlock("sr0", "5");
-    tree.addBlock("sr1", "5");
-    fs::create_directories(tree.dev() / "sr1");
-    LinuxDrives drives = tree.drives();
-
-    for (const auto& drive : {tree.node("sr0"), tree.node("sr1")}) {
-        EXPECT_FALSE(drives.volumeInformation(drive)) << drive;
-        EXPECT_FALSE(drives.videoFolderExists(drive)) << drive;
-    }
-}
-
-TEST_F(LinuxDrivesTest, TheRootOfAMountedDiscIsItsMountPointOrItsDeviceNode) {
-    tree.addBlock("sr0", "5");
-    tree.addBlock("sr1", "5");
-    fs::create_directories(tree.root() / "media/My Disc (2)");
-    tree.addMount(tree.node("sr0"), tree.str() + "/media/My\\040Disc\\040(2)");
-    tree.addMount(tree.node("sr1"), tree.str() + "/media/Other");
-    const std::string mountPoint = tree.str() + "/media/My Disc (2)";
-    LinuxDrives drives = tree.drives();
-    const std::string sr0 = tree.node("sr0");
-
-    EXPECT_TRUE(drives.isRootOf(sr0, mountPoint));
-    EXPECT_TRUE(drives.isRootOf(sr0, mountPoint + "/"));
-    EXPECT_TRUE(drives.isRootOf(sr0, "file://" + tree.str() + "/media/My%20Disc%20%282%29"));
-    EXPECT_TRUE(drives.isRootOf(sr0, "file://" + tree.str() + "/media/My%20Disc%20(2)/"));
-    EXPECT_TRUE(drives.isRootOf(sr0, sr0));
-
-    EXPECT_FALSE(drives.isRootOf(sr0, ""));
-    EXPECT_FALSE(drives.isRootOf("", mountPoint));
-    EXPECT_FALSE(drives.isRootOf(sr0, tree.str() + "/media/my disc (2)"));
-    EXPECT_FALSE(drives.isRootOf(sr0, "\"" + mountPoint + "\""));
-    EXPECT_FALSE(drives.isRootOf(sr0, mountPoint + " "));
-    EXPECT_FALSE(drives.isRootOf(sr0, tree.str() + "/media/My%20Disc%20(2)"));
-    EXPECT_FALSE(drives.isRootOf(sr0, tree.str() + "/media/Other"));
-    EXPECT_FALSE(drives.isRootOf(sr0, tree.node("sr1")));
-    EXPECT_FALSE(drives.isRootOf(tree.node("sr1"), mountPoint));
-}
-
-TEST_F(LinuxDrivesTest, TheRootOfAVirtualDriveIsItsPath) {
-    const fs::path folder = tree.root() / "Rips/My Film (2004)";
-    fs::create_directories(folder / "VIDEO_TS");
-    LinuxDrives drives = tree.drives();
-    ASSERT_TRUE(drives.addVirtualDrive(folder.string()));
-    const std::string drive = folder.string();
-
-    EXPECT_TRUE(drives.isRootOf(drive, drive));
-    EXPECT_TRUE(drives.isRootOf(drive, drive + "/"));
-    EXPECT_TRUE(drives.isRootOf(drive, "file://" + tree.str() + "/Rips/My%20Film%20(2004)"));
-    EXPECT_FALSE(drives.isRootOf(drive, tree.str() + "/Rips"));
-    EXPECT_FALSE(drives.isRootOf(drive, drive + "/VIDEO_TS"));
-}
-
-TEST_F(LinuxDrivesTest, TrayCommandsFailSilentlyWhereThereIsNoTray) {
-    tree.addBlock("sr0", "5");
-    writeFile(tree.dev() / "sr0", "a regular file, not a drive");
     const fs::path folder = tree.root() / "Film";
     fs::create_directories(folder / "VIDEO_TS");
     LinuxDrives drives = tree.drives();
     ASSERT_TRUE(drives.addVirtualDrive(folder.string()));
 
-    for (const bool open : {true, false}) {
-        EXPECT_FALSE(drives.setDoor("", open));
-        EXPECT_FALSE(drives.setDoor(folder.string(), open));
-        EXPECT_FALSE(drives.setDoor(tree.node("sr0"), open));
-        EXPECT_FALSE(drives.setDoor("/dev/null", open));
+    EXPECT_TRUE(drives.videoFolderExists(tree.node("sr0")));
+    EXPECT_FALSE(drives.videoFolderExists(tree.node("sr1")));
+    for (const auto& drive : {tree.node("sr2"), tree.node("sr4")}) {
+        EXPECT_FALSE(drives.volumeInformation(drive)) << drive;
+        EXPECT_FALSE(drives.videoFolderExists(drive)) << drive;
     }
+    // Tray commands fail silently where there is no tray.
+    for (const bool open : {true, false})
+        for (const std::string& drive :
+             {std::string(), folder.string(), tree.node("sr3"), std::string("/dev/null")})
+            EXPECT_FALSE(drives.setDoor(drive, open)) << drive << " " << open;
+}
+
+TEST_F(LinuxDrivesTest, TheRootIsTheMountPointOrDeviceNodeOrTheVirtualDrivesPath) {
+    tree.addBlock("sr0", "5");
+    tree.addBlock("sr1", "5");
+    fs::create_directories(tree.root() / "media/My Disc (2)");
+    tree.addMount(tree.node("sr0"), tree.str() + "/media/My\\040Disc\\040(2)");
+    tree.addMount(tree.node("sr1"), tree.str() + "/media/Other");
+    const fs::path folder = tree.root() / "Rips/My Film (2004)";
+    fs::create_directories(folder / "VIDEO_TS");
+    LinuxDrives drives = tree.drives();
+    ASSERT_TRUE(drives.addVirtualDrive(folder.string()));
+    const std::string sr0 = tree.node("sr0"), sr1 = tree.node("sr1"), film = folder.string();
+    const std::string media = tree.str() + "/media/", mountPoint = media + "My Disc (2)";
+    using Roots = std::vector<std::string>;
+
+    for (const auto& root :
+         Roots{mountPoint, mountPoint + "/", sr0, "file://" + media + "My%20Disc%20%282%29",
+               "file://" + media + "My%20Disc%20(2)/"})
+        EXPECT_TRUE(drives.isRootOf(sr0, root)) << root;
+    for (const auto& root :
+         Roots{"", media + "my disc (2)", "\"" + mountPoint + "\"", mountPoint + " ",
+               media + "My%20Disc%20(2)", media + "Other", sr1})
+        EXPECT_FALSE(drives.isRootOf(sr0, root)) << root;
+    EXPECT_FALSE(drives.isRootOf("", mountPoint));
+    EXPECT_FALSE(drives.isRootOf(sr1, mountPoint));
+
+    for (const auto& root :
+         Roots{film, film + "/", "file://" + tree.str() + "/Rips/My%20Film%20(2004)"})
+        EXPECT_TRUE(drives.isRootOf(film, root)) << root;
+    for (const auto& root : Roots{tree.str() + "/Rips", film + "/VIDEO_TS"})
+        EXPECT_FALSE(drives.isRootOf(film, root)) << root;
+}
+
+class SampleDiscTest : public LinuxDrivesTest {
+protected:
+    void SetUp() override {
+        for (const char* name : {"lumadisc-sample.iso", "iso9660-only.iso", "damaged.iso"})
+            ASSERT_TRUE(fs::is_regular_file(sample(name)))
+                << sample(name) << " is missing: build the target sample_disc";
+    }
+    static fs::path sample(const std::string& name) { return sampleDiscDir() / name; }
+};
+
+TEST_F(SampleDiscTest, ReadsLabelFileSystemAndVideoFolderOfTheDiscInADrive) {
+    const std::string sr0 = tree.addOpticalDrive("sr0", sample("lumadisc-sample.iso"));
+    const std::string sr1 = tree.addOpticalDrive("sr1", sample("iso9660-only.iso"));
+    const std::string sr2 = tree.addOpticalDrive("sr2", sample("damaged.iso"));
+    tree.addBlock("sda", "0");
+    fs::create_symlink(sample("lumadisc-sample.iso"), tree.dev() / "sda");
+    LinuxDrives drives = tree.drives();
+
+    const auto info = drives.volumeInformation(sr0);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->label, "LUMADISC_SAMPLE");
+    EXPECT_EQ(info->fileSystem, "udf");
+    EXPECT_TRUE(drives.videoFolderExists(sr0));
+    const auto plain = drives.volumeInformation(sr1);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->label, "NOT_UDF");
+    EXPECT_EQ(plain->fileSystem, "iso9660");
+    // Its VIDEO_TS is on an ISO 9660 file system only.
+    EXPECT_FALSE(drives.videoFolderExists(sr1));
+    EXPECT_FALSE(drives.volumeInformation(sr2));
+    EXPECT_FALSE(drives.videoFolderExists(sr2));
+
+    // Discs outside the drives are never looked into.
+    for (const fs::path& path :
+         {tree.dev() / "sda", sample("lumadisc-sample.iso"), sample("menu")}) {
+        EXPECT_FALSE(drives.volumeInformation(path.string())) << path;
+        EXPECT_FALSE(drives.videoFolderExists(path.string())) << path;
+    }
+    EXPECT_FALSE(drives.videoFolderExists(""));
+
+    // Mounted, the disc is looked at through its mount point, which (as far as the table
+    // says) has no VIDEO_TS.
+    fs::create_directories(tree.root() / "media/LUMADISC_SAMPLE/AUDIO_TS");
+    tree.addMount(sr0, tree.str() + "/media/LUMADISC_SAMPLE");
+    EXPECT_TRUE(drives.volumeInformation(sr0));
+    EXPECT_FALSE(drives.videoFolderExists(sr0));
+}
+
+TEST_F(SampleDiscTest, ADiscImageIsAVirtualDrive) {
+    const fs::path image = tree.root() / "My Discs (old)/sample copy.iso";
+    const fs::path broken = tree.root() / "My Discs (old)/damaged (1).iso";
+    fs::create_directories(image.parent_path());
+    fs::copy_file(sample("lumadisc-sample.iso"), image);
+    fs::create_symlink(sample("damaged.iso"), broken);
+    LinuxDrives drives = tree.drives();
+    ASSERT_TRUE(drives.addVirtualDrive(image.string()));
+    ASSERT_TRUE(drives.addVirtualDrive(broken.string()));
+
+    const auto info = drives.volumeInformation(image.string());
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->label, "LUMADISC_SAMPLE");
+    EXPECT_EQ(info->fileSystem, "udf");
+    EXPECT_TRUE(drives.videoFolderExists(image.string()));
+    EXPECT_TRUE(drives.isRootOf(image.string(),
+                                "file://" + tree.str() + "/My%20Discs%20(old)/sample%20copy.iso"));
+
+    EXPECT_FALSE(drives.volumeInformation(broken.string()));
+    EXPECT_FALSE(drives.videoFolderExists(broken.string()));
+    fs::remove(image);
+    EXPECT_FALSE(drives.volumeInformation(image.string()));
+    EXPECT_FALSE(drives.videoFolderExists(image.string()));
+}
+
+// A real block device holding the sample disc, but no optical drive: it never reports a disc
+// ready, so it is never read (reading a drive that spins up would block for seconds).
+TEST_F(SampleDiscTest, ABlockDeviceIsReadOnlyWhenItReportsADiscReady) {
+    struct LoopDevice {
+        std::string path;
+        ~LoopDevice() {
+            if (!path.empty()) [[maybe_unused]]
+                const int ignored = std::system(("losetup -d " + path).c_str());
+        }
+    } device;
+    std::string& loop = device.path;
+    const std::string command = "losetup --find --show --read-only '" +
+                                sample("lumadisc-sample.iso").string() + "' 2>/dev/null";
+    if (FILE* output = ::popen(command.c_str(), "r")) {
+        char line[256] = {};
+        if (std::fgets(line, sizeof line, output))
+            loop = std::string(line, std::strcspn(line, "\n"));
+        ::pclose(output);
+    }
+    if (loop.empty())
+        GTEST_SKIP() << "no loop device can be set up here";
+
+    ASSERT_TRUE(probeVolume(loop)) << "the loop device does not show the sample disc";
+    const std::string sr0 = tree.addOpticalDrive("sr0", loop);
+    LinuxDrives drives = tree.drives();
+    EXPECT_FALSE(drives.volumeInformation(sr0));
+    EXPECT_FALSE(drives.videoFolderExists(sr0));
+    EXPECT_FALSE(drives.setDoor(sr0, true));
+    EXPECT_FALSE(drives.setDoor(sr0, false));
 }
 
 } // namespace

@@ -15,7 +15,6 @@ namespace lumadisc {
 namespace {
 
 using test::Command;
-using test::SkinHarness;
 using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -48,11 +47,9 @@ protected:
     static void SetUpTestSuite() { test::skinTestApp(); }
 
     std::string writeMovie(const std::string& name, const std::string& qml) {
-        const auto path = folder.path() / name;
-        test::writeFile(path, qml);
-        return path.string();
+        test::writeFile(folder.path() / name, qml);
+        return (folder.path() / name).string();
     }
-
     std::string loadFailure(const std::string& path) {
         try {
             harness.movie.loadMovie(path);
@@ -61,102 +58,83 @@ protected:
         }
         return "(loaded)";
     }
-
-    void fire(const char* command, const char* args) {
-        QMetaObject::invokeMethod(harness.root(), "fire", Q_ARG(QVariant, QString(command)),
+    std::string text(const char* item) const {
+        return harness.item(item)->property("text").toString().toStdString();
+    }
+    static void fire(QQuickItem* root, const char* command, const char* args) {
+        QMetaObject::invokeMethod(root, "fire", Q_ARG(QVariant, QString(command)),
                                   Q_ARG(QVariant, QString(args)));
     }
 
     test::TempDir folder;
-    SkinHarness harness;
+    test::SkinHarness harness;
 };
-
-TEST_F(QmlSkinMovieTest, ReportsTheRootItemsSizeInWholePixelsAndCoversTheGivenArea) {
-    harness.load(writeMovie("movie.qml", recordingMovie));
-
-    EXPECT_EQ(harness.movie.getVariable("_width"), "320");
-    EXPECT_EQ(harness.movie.getVariable("_height"), "91");
-
-    harness.movie.setSize(200, 50);
-    EXPECT_EQ(harness.movie.widget()->size(), QSize(200, 50));
-    EXPECT_EQ(harness.movie.getVariable("_width"), "320") << "the movie keeps its own size";
-}
 
 TEST_F(QmlSkinMovieTest, LoadFailuresNameTheFileAndTheError) {
     const std::string missing = (folder.path() / "Absent.qml").string();
-    EXPECT_THAT(loadFailure(missing), AllOf(HasSubstr(missing), HasSubstr("does not exist")));
-
     const std::string broken =
         writeMovie("Broken.qml", "import QtQuick\nItem {\n    width: 10\n    height: }\n");
-    EXPECT_THAT(loadFailure(broken), AllOf(HasSubstr(broken), HasSubstr("Broken.qml:4")));
-
     const std::string typo = writeMovie("Typo.qml", "import QtQuick\nRectangel {}\n");
-    EXPECT_THAT(loadFailure(typo), AllOf(HasSubstr(typo), HasSubstr("Rectangel is not a type")));
-}
-
-TEST_F(QmlSkinMovieTest, RejectsMoviesThatCannotBeShownOrCannotRaiseCommands) {
+    // Movies that cannot raise commands or cannot be shown.
     const std::string silent = writeMovie("Silent.qml", "import QtQuick\nItem { width: 5 }\n");
-    EXPECT_THAT(loadFailure(silent), AllOf(HasSubstr(silent), HasSubstr("signal command")));
-
     const std::string notAnItem = writeMovie(
         "Object.qml", "import QtQml\nQtObject { signal command(string command, string args) }\n");
-    EXPECT_THAT(loadFailure(notAnItem), HasSubstr(notAnItem));
+    for (const auto& [path, error] :
+         std::vector<std::pair<std::string, std::string>>{{missing, "does not exist"},
+                                                          {broken, "Broken.qml:4"},
+                                                          {typo, "Rectangel is not a type"},
+                                                          {silent, "signal command"},
+                                                          {notAnItem, ""}})
+        EXPECT_THAT(loadFailure(path), AllOf(HasSubstr(path), HasSubstr(error)));
 }
 
-TEST_F(QmlSkinMovieTest, VariablePathsNameRootPropertiesAndTextsOfNamedItems) {
+TEST_F(QmlSkinMovieTest, VariablesAreRootPropertiesAndTextsOfNamedItems) {
     harness.load(writeMovie("movie.qml", recordingMovie));
     auto& movie = harness.movie;
+    QQuickItem* root = harness.root();
+    // The size in whole pixels; the movie covers the area it is given but keeps its own size.
+    EXPECT_EQ(movie.getVariable("_width"), "320");
+    EXPECT_EQ(movie.getVariable("_height"), "91");
+    movie.setSize(200, 50);
+    EXPECT_EQ(movie.widget()->size(), QSize(200, 50));
+    EXPECT_EQ(movie.getVariable("_width"), "320");
 
     EXPECT_EQ(movie.getVariable("_root.filename"), "Start");
     movie.setVariable("_root.filename", "MY DISC (/dev/sr0)");
     EXPECT_EQ(movie.getVariable("_level0.filename"), "MY DISC (/dev/sr0)");
-    EXPECT_EQ(harness.root()->property("filename").toString(), "MY DISC (/dev/sr0)");
-
+    EXPECT_EQ(root->property("filename").toString(), "MY DISC (/dev/sr0)");
     movie.setVariable("_level0.status.text", "The dvd is stopped");
     EXPECT_EQ(movie.getVariable("_root.status.text"), "The dvd is stopped");
-    EXPECT_EQ(harness.item("status")->property("text").toString(), "The dvd is stopped");
-
+    EXPECT_EQ(text("status"), "The dvd is stopped");
     movie.setVariable("_level0.deep.text", "found");
-    EXPECT_EQ(harness.item("deep")->property("text").toString(), "found");
-
+    EXPECT_EQ(text("deep"), "found");
     // QML properties start in lower case; the program's variable does not.
     movie.setVariable("_root.KnobPosition", "42.5");
-    EXPECT_EQ(harness.root()->property("knobPosition").toString(), "42.5");
-
+    EXPECT_EQ(root->property("knobPosition").toString(), "42.5");
     movie.setVariable("_root.level", "2.25");
     EXPECT_EQ(movie.getVariable("_root.level"), "2.25");
-}
 
-TEST_F(QmlSkinMovieTest, UnknownPathsAreIgnoredAndReadAsEmpty) {
-    harness.load(writeMovie("movie.qml", recordingMovie));
-    auto& movie = harness.movie;
-
+    // Unknown paths are ignored and read as empty.
     for (const char* path :
          {"_root.bogus", "_level0.nothing.text", "_level0.status.bogus", "_level0.deep.text.more",
           "filename", "_global.filename", "_root.", ""}) {
         movie.setVariable(path, "x");
         EXPECT_EQ(movie.getVariable(path), "") << path;
     }
-    EXPECT_FALSE(harness.root()->property("bogus").isValid()) << "no property was created";
+    EXPECT_FALSE(root->property("bogus").isValid()) << "no property was created";
     EXPECT_FALSE(harness.item("status")->property("bogus").isValid());
-    EXPECT_EQ(movie.getVariable("_root.filename"), "Start");
-    EXPECT_EQ(movie.getVariable("_level0.status.text"), "idle");
-}
+    EXPECT_EQ(movie.getVariable("_root.filename"), "MY DISC (/dev/sr0)");
+    EXPECT_EQ(movie.getVariable("_level0.status.text"), "The dvd is stopped");
 
-TEST_F(QmlSkinMovieTest, WritingTheSameValueAgainChangesNothing) {
-    harness.load(writeMovie("movie.qml", recordingMovie));
+    // Writing the same value again changes nothing.
     for (int tick = 0; tick < 5; ++tick) {
-        harness.movie.setVariable("_root.filename", "Lumadisc");
-        harness.movie.setVariable("_level0.status.text", "00:00:01/00:10:00");
+        movie.setVariable("_root.filename", "Lumadisc");
+        movie.setVariable("_level0.status.text", "00:00:01/00:10:00");
     }
-    EXPECT_EQ(harness.root()->property("filenameChanges").toInt(), 1);
-    EXPECT_EQ(harness.root()->property("statusChanges").toInt(), 1);
-}
+    EXPECT_EQ(root->property("filenameChanges").toInt(), 2);
+    EXPECT_EQ(root->property("statusChanges").toInt(), 2);
 
-TEST_F(QmlSkinMovieTest, ALoadedMovieReplacesThePreviousOneForEveryPath) {
-    harness.load(writeMovie("first.qml", recordingMovie));
-    harness.movie.setVariable("_level0.status.text", "first");
-
+    // A loaded movie replaces the previous one for every path.
     harness.load(writeMovie("second.qml", R"(import QtQuick
 Item {
     signal command(string command, string args)
@@ -164,37 +142,31 @@ Item {
     Item { Text { objectName: "status"; text: "" } }
 }
 )"));
-    harness.movie.setVariable("_level0.status.text", "second");
-    EXPECT_EQ(harness.item("status")->property("text").toString(), "second");
-    EXPECT_EQ(harness.movie.getVariable("_width"), "50");
-    EXPECT_EQ(harness.movie.getVariable("_root.filename"), "");
+    movie.setVariable("_level0.status.text", "second");
+    EXPECT_EQ(text("status"), "second");
+    EXPECT_EQ(movie.getVariable("_width"), "50");
+    EXPECT_EQ(movie.getVariable("_root.filename"), "");
 }
 
-TEST_F(QmlSkinMovieTest, CommandsArriveAfterTheSkinsEventHandlingAndDragsAtOnce) {
+TEST_F(QmlSkinMovieTest, CommandsArriveQueuedDragsAtOnceAndNoneFromADestroyedMovie) {
     harness.load(writeMovie("movie.qml", recordingMovie));
-
-    fire("play", "");
-    fire("IDC_FS_KnobReleased", "12.5");
+    fire(harness.root(), "play", "");
+    fire(harness.root(), "IDC_FS_KnobReleased", "12.5");
     EXPECT_THAT(harness.commands, IsEmpty()) << "delivered inside the skin's signal";
     harness.deliver();
     EXPECT_THAT(harness.commands,
                 ElementsAre(Command{"play", ""}, Command{"IDC_FS_KnobReleased", "12.5"}));
-
     harness.commands.clear();
-    fire("ID_FS_drag", "");
+    fire(harness.root(), "ID_FS_drag", "");
     EXPECT_THAT(harness.commands, ElementsAre(Command{"ID_FS_drag", ""}))
         << "a drag must start while the button is down";
-}
 
-TEST_F(QmlSkinMovieTest, QueuedCommandsOfADestroyedMovieAreDropped) {
     auto window = std::make_unique<QWidget>();
     auto movie = std::make_unique<QmlSkinMovie>(window.get());
     int raised = 0;
     movie->setCommandHandler([&raised](const std::string&, const std::string&) { ++raised; });
     movie->loadMovie(writeMovie("movie.qml", recordingMovie));
-
-    QMetaObject::invokeMethod(movie->widget()->rootObject(), "fire",
-                              Q_ARG(QVariant, QStringLiteral("stop")), Q_ARG(QVariant, QString()));
+    fire(movie->widget()->rootObject(), "stop", "");
     movie.reset();
     QCoreApplication::processEvents();
     EXPECT_EQ(raised, 0);
