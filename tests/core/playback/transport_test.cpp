@@ -1,58 +1,43 @@
 // The transport commands, seeking, volume and mute, time formatting and the status tick.
-#include "core/options/options_dialog.h"
-#include "core/shell/config_file.h"
-#include "core/shell/main_form.h"
-#include "support/program_harness.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "core/started_program.h"
 
 namespace lumadisc {
 namespace {
 
-using test::ProgramHarness;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
+using namespace test;
 
-class Transport : public ::testing::Test {
+class Transport : public StartedProgram {
 protected:
-    Transport() {
-        h.writeConfig(configText({"English.ini", "/home/user/Shots", 1, 0, 0, 0, 0}));
-        h.start();
-        h.journal.entries.clear();
-    }
-    MainForm& main() { return h.program->mainForm(); }
-    void engineState(float position, bool playing, long items = 1) {
-        h.engine.pos = position;
-        h.engine.playing = playing;
-        h.engine.items = items;
-    }
+    Transport() { start(); }
     void knob(const std::string& value) { h.playerMovie.click("IDC_FS_KnobReleased", value); }
     bool transportEnabled() {
-        const bool edit = h.program->optionsDialog().editMenu.enabled;
+        const bool edit = options().editMenu.enabled;
         for (const Button* button : {&main().playButton, &main().stopButton, &main().pauseButton,
                                      &main().rewindButton, &main().ffButton})
             EXPECT_EQ(button->enabled, edit);
         return edit;
     }
-
-    ProgramHarness h;
+    // A tick that finds the title playing, 10 s into 20.
+    void playingTick() {
+        engineState(0.25f, true);
+        h.engine.elapsed = 10;
+        h.engine.length = 20;
+        main().movieTimer_Timer();
+        h.journal.entries.clear();
+    }
 };
 
 TEST_F(Transport, PauseJumpsAndKnobNeedALoadedTitle) {
+    const auto pressAll = [&] {
+        main().pauseButton_Click();
+        main().ffButton_Click();
+        main().rewindButton_Click();
+        knob("50");
+    };
     engineState(-1, false); // idle
-    main().pauseButton_Click();
-    main().ffButton_Click();
-    main().rewindButton_Click();
-    knob("50");
-    EXPECT_THAT(h.journal.entries, IsEmpty());
-
+    EXPECT_THAT(journalOf(pressAll), IsEmpty());
     engineState(0.3f, false); // paused: only the knob acts
-    main().pauseButton_Click();
-    main().ffButton_Click();
-    main().rewindButton_Click();
-    knob("50");
-    EXPECT_THAT(h.journal.entries, ElementsAre("engine.setPosition 0.500000"));
+    EXPECT_THAT(journalOf(pressAll), ElementsAre("engine.setPosition 0.500000"));
 
     h.journal.entries.clear();
     engineState(0, true);
@@ -69,7 +54,7 @@ TEST_F(Transport, PauseJumpsAndKnobNeedALoadedTitle) {
 
 TEST_F(Transport, StopIsRefusedWhileTheLoadingTextShows) {
     h.writePack("French.ini", "[Language Pack]\r\n020=CHARGEMENT...\r\n");
-    h.program->state.settings.languageFile = "French.ini";
+    state().settings.languageFile = "French.ini";
     engineState(0.5f, true);
     main().movieProgress.value = 40;
     main().timeElapsed.caption = "CHARGEMENT...";
@@ -79,18 +64,16 @@ TEST_F(Transport, StopIsRefusedWhileTheLoadingTextShows) {
     EXPECT_THAT(h.journal.entries, IsEmpty());
     // The English text is no loading text in French.
     main().timeElapsed.caption = "LOADING...";
-    main().stopButton_Click();
-    EXPECT_THAT(h.journal.entries, ElementsAre("engine.stop", "sleep 500"));
+    EXPECT_THAT(journalOf([&] { main().stopButton_Click(); }),
+                ElementsAre("engine.stop", "sleep 500"));
 }
 
 TEST_F(Transport, AnEffectiveStopKeepsTheWatchOff) {
-    engineState(0.5f, true);
-    main().movieTimer_Timer();
+    playingTick();
     main().movieProgress.value = 40;
-    h.journal.entries.clear();
-    main().stopButton_Click();
-    EXPECT_THAT(h.journal.entries, ElementsAre("engine.stop", "sleep 500"));
-    EXPECT_TRUE(h.program->state.userStopped);
+    EXPECT_THAT(journalOf([&] { main().stopButton_Click(); }),
+                ElementsAre("engine.stop", "sleep 500"));
+    EXPECT_TRUE(state().userStopped);
     EXPECT_EQ(main().movieProgress.value, 0);
     EXPECT_EQ(main().timeElapsed.caption, "");
     main().movieTimer_Timer();
@@ -99,39 +82,35 @@ TEST_F(Transport, AnEffectiveStopKeepsTheWatchOff) {
     // Playing again ends the user's stop.
     engineState(0.1f, true);
     main().movieTimer_Timer();
-    EXPECT_FALSE(h.program->state.userStopped);
+    EXPECT_FALSE(state().userStopped);
 
     // Stop with nothing loaded clears the display only.
     engineState(-1, false);
     main().movieTimer_Timer();
-    h.journal.entries.clear();
     main().timeElapsed.caption = "x";
-    main().stopButton_Click();
+    EXPECT_THAT(journalOf([&] { main().stopButton_Click(); }), IsEmpty());
     EXPECT_EQ(main().timeElapsed.caption, "");
-    EXPECT_FALSE(h.program->state.userStopped);
-    EXPECT_THAT(h.journal.with("engine."), IsEmpty());
+    EXPECT_FALSE(state().userStopped);
 }
 
 TEST_F(Transport, MuteAndTheVolumeSlider) {
-    EXPECT_EQ(main().muteStatus.caption, "U");
-    main().muteStatus_Click();
-    EXPECT_EQ(main().muteStatus.caption, "V");
-    main().muteStatus_Click();
-    EXPECT_EQ(main().muteStatus.caption, "U");
-    main().muteStatus.caption = "x";
-    main().muteStatus_Click();
-    EXPECT_EQ(main().muteStatus.caption, "U");
+    for (const char* caption : {"U", "V", "x"}) {
+        main().muteStatus.caption = caption;
+        main().muteStatus_Click();
+        EXPECT_EQ(main().muteStatus.caption, caption == std::string("U") ? "V" : "U") << caption;
+    }
     EXPECT_EQ(h.journal.with("engine.switchMute").size(), 3u);
 
-    h.journal.entries.clear();
     main().muteStatus.caption = "V";
     main().volumeSlider.value = 70;
-    main().volumeSlider_MouseMove(2, 0, 10, 5);
-    main().volumeSlider_MouseMove(0, 0, 10, 5);
-    EXPECT_THAT(h.journal.entries, IsEmpty());
+    EXPECT_THAT(journalOf([&] {
+                    main().volumeSlider_MouseMove(2, 0, 10, 5);
+                    main().volumeSlider_MouseMove(0, 0, 10, 5);
+                }),
+                IsEmpty());
     EXPECT_EQ(main().muteStatus.caption, "V");
-    main().volumeSlider_MouseMove(1, 0, 10, 5);
-    EXPECT_THAT(h.journal.entries, ElementsAre("engine.switchMute", "engine.setVolume 70"));
+    EXPECT_THAT(journalOf([&] { main().volumeSlider_MouseMove(1, 0, 10, 5); }),
+                ElementsAre("engine.switchMute", "engine.setVolume 70"));
     EXPECT_EQ(main().muteStatus.caption, "U");
 }
 
@@ -167,39 +146,32 @@ TEST_F(Transport, ThePlayingTickShowsTimeKnobAndTransport) {
     h.engine.length = 6303;
     h.playerMovie.variables["_root.filename"] = "FILM";
     main().tmrCheckCD.enabled = true;
-    h.program->state.userStopped = true;
-    main().movieTimer_Timer();
-    EXPECT_EQ(main().timeElapsed.caption, "00:12:40/01:45:03");
-    EXPECT_THAT(h.journal.entries,
+    state().userStopped = true;
+    EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }),
                 ElementsAre("bar.set _level0.timeElapsed1.text=00:12:40/01:45:03",
                             "player.set _root.KnobPosition=25",
                             "bar.set _level0.dvdName.text=FILM"));
+    EXPECT_EQ(main().timeElapsed.caption, "00:12:40/01:45:03");
     EXPECT_FALSE(main().logoHide.visible);
     EXPECT_TRUE(transportEnabled());
     EXPECT_FALSE(main().tmrCheckCD.enabled);
-    EXPECT_FALSE(h.program->state.userStopped);
+    EXPECT_FALSE(state().userStopped);
 
     // The disc name is written only when it differs.
-    h.journal.entries.clear();
     h.engine.pos = 0.5f;
-    main().movieTimer_Timer();
-    EXPECT_THAT(h.journal.with("bar.set _level0.dvdName"), IsEmpty());
-    EXPECT_THAT(h.journal.with("player.set _root.KnobPosition"),
-                ElementsAre("player.set _root.KnobPosition=50"));
+    EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }),
+                ElementsAre("bar.set _level0.timeElapsed1.text=00:12:40/01:45:03",
+                            "player.set _root.KnobPosition=50"));
 }
 
 TEST_F(Transport, TheIdleTickStopsTheDisplayOnceAndStartsTheWatch) {
-    engineState(0.25f, true);
-    h.engine.elapsed = 10;
-    h.engine.length = 20;
-    main().movieTimer_Timer();
+    playingTick();
     main().movieProgress.value = 30;
-    h.journal.entries.clear();
     engineState(-1, false);
-    main().movieTimer_Timer();
-    EXPECT_THAT(h.journal.entries, ElementsAre("bar.set _level0.timeElapsed1.text=",
-                                               "bar.set _level0.dvdName.text=The dvd is stopped",
-                                               "player.set _root.filename=Lumadisc"));
+    EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }),
+                ElementsAre("bar.set _level0.timeElapsed1.text=",
+                            "bar.set _level0.dvdName.text=The dvd is stopped",
+                            "player.set _root.filename=Lumadisc"));
     EXPECT_FALSE(transportEnabled());
     EXPECT_EQ(main().movieProgress.value, 0);
     EXPECT_EQ(main().timeElapsed.caption, "");
@@ -207,21 +179,14 @@ TEST_F(Transport, TheIdleTickStopsTheDisplayOnceAndStartsTheWatch) {
     EXPECT_TRUE(main().tmrCheckCD.enabled);
 
     // Further idle ticks leave the screen alone.
-    h.journal.entries.clear();
     main().timeElapsed.caption = "LOADING...";
-    main().movieTimer_Timer();
-    EXPECT_THAT(h.journal.entries, IsEmpty());
+    EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }), IsEmpty());
     EXPECT_EQ(main().timeElapsed.caption, "LOADING...");
 }
 
 TEST_F(Transport, PausedTicksAndFailingTicksChangeNothing) {
-    engineState(0.25f, true);
-    h.engine.elapsed = 10;
-    h.engine.length = 20;
-    main().movieTimer_Timer();
-    h.journal.entries.clear();
+    playingTick();
     const std::string status = main().timeElapsed.caption;
-
     engineState(0.25f, false);
     main().movieTimer_Timer();
     engineState(-1, true);

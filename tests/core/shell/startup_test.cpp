@@ -1,27 +1,15 @@
 // Start-up order, the single-instance rule, settings recovery, window geometry and the ways out.
-#include "core/options/about_form.h"
-#include "core/options/options_dialog.h"
-#include "core/shell/config_file.h"
-#include "core/shell/main_form.h"
 #include "core/shell/splash_form.h"
-#include "core/skin/dvd_bar_form.h"
-#include "support/program_harness.h"
+#include "core/started_program.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include <optional>
 
 namespace lumadisc {
 namespace {
 
-using test::ProgramEnded;
-using test::ProgramHarness;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
+using namespace test;
 using namespace std::string_literals;
 
-const SettingsRecord kSaved{"English.ini", "/home/user/Shots", 1, 0, 0, 0, 0};
 const std::string kDefaultFile =
     "English.ini\r\n/home/user/Desktop\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
 const SettingsRecord kDefaults{"English.ini", "/home/user/Desktop", 1, 0, 0, 0, 0};
@@ -29,7 +17,7 @@ const SettingsRecord kDefaults{"English.ini", "/home/user/Desktop", 1, 0, 0, 0, 
 TEST(StartUp, RunsItsStepsInOrder) {
     ProgramHarness h;
     h.writeConfig(configText(kSaved));
-    h.drives.add("D:", Drives::kOptical, Drives::VolumeInfo{"FILM", "UDF"}, true);
+    h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
     h.environment.commandLineText = "D:\\";
 
     // What the program looks like when the command-line disc is first asked about.
@@ -55,9 +43,9 @@ TEST(StartUp, RunsItsStepsInOrder) {
     EXPECT_TRUE(checked);
     EXPECT_TRUE(p.mainForm().visible);
     EXPECT_EQ(h.engine.target, "dvd://D:");
+    EXPECT_EQ(h.playerMovie.variables["_root.filename"], "FILM");
     const auto& j = h.journal.entries;
-    const auto upToCommandLine = std::vector<std::string>(j.begin(), j.begin() + 14);
-    EXPECT_THAT(upToCommandLine,
+    EXPECT_THAT(std::vector<std::string>(j.begin(), j.begin() + 14),
                 ElementsAre("instance.test", "instance.lock QuorvaneLumadisc", "windows.hook main",
                             "player.load " + app + "/Resources/Player.qml", "player.size 385x400",
                             "player.size 385x400", "windows.hook bar",
@@ -66,18 +54,15 @@ TEST(StartUp, RunsItsStepsInOrder) {
                             "bar.set _level0.volumeText2.text=Volume 50",
                             "player.set _root.filename=Lumadisc",
                             "bar.set _level0.timeElapsed1.text=", "drives.volume D:"));
-    // The controls the load prepares.
-    MainForm& main = p.mainForm();
-    EXPECT_EQ(main.volumeSlider.value, 50);
-    EXPECT_EQ(main.movieProgress.value, 0);
-    EXPECT_EQ(main.logoHide.bounds.left, main.stage.bounds.left);
+    EXPECT_EQ(p.mainForm().volumeSlider.value, 50);
+    EXPECT_EQ(p.mainForm().movieProgress.value, 0);
+    EXPECT_EQ(p.mainForm().logoHide.bounds.left, p.mainForm().stage.bounds.left);
     EXPECT_FALSE(p.state.noDriveListed); // the command line filled the drive menu
 }
 
 TEST(StartUp, TransportStartsDisabledAndNothingPlaysWithoutACommandLine) {
     ProgramHarness h;
-    h.writeConfig(configText(kSaved));
-    h.drives.add("D:", Drives::kOptical, Drives::VolumeInfo{"FILM", "UDF"}, true);
+    h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
     Program& p = h.start();
     MainForm& main = p.mainForm();
     for (const Button* button : {&main.playButton, &main.stopButton, &main.pauseButton,
@@ -97,46 +82,61 @@ TEST(StartUp, ASecondCopyWarnsInEnglishAndEndsUntouched) {
     const std::string saved = configText({"French.ini", "/x", 1, 0, 0, 0, 0});
     h.writeConfig(saved);
     Program& p = h.start();
-
-    ASSERT_EQ(h.dialogs.shown.size(), 1u);
-    EXPECT_EQ(h.dialogs.shown[0].text, "The application is already running.");
-    EXPECT_EQ(h.dialogs.shown[0].title, "Warning");
-    EXPECT_EQ(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(h.dialogs.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(h.journal.entries.at(0), "instance.test");
-    EXPECT_THAT(h.journal.with("instance.lock"), IsEmpty());
-    EXPECT_THAT(h.journal.with("windows.hook"), IsEmpty());
-    EXPECT_THAT(h.journal.with("player."), IsEmpty());
-    EXPECT_THAT(h.journal.with("bar."), IsEmpty());
-    EXPECT_FALSE(p.isLoaded(WindowId::Main));
-    EXPECT_FALSE(p.isLoaded(WindowId::Splash));
-    EXPECT_FALSE(p.isLoaded(WindowId::DvdBar));
+    EXPECT_THAT(h.journal.entries,
+                ElementsAre("instance.test",
+                            "dialogs.message Warning: The application is already running.",
+                            "windows.unhook main"));
+    EXPECT_EQ(h.dialogs.shown.at(0).icon, MessageIcon::Exclamation);
+    EXPECT_EQ(h.dialogs.shown.at(0).buttons, MessageButtons::Ok);
+    for (WindowId window : {WindowId::Main, WindowId::Splash, WindowId::DvdBar})
+        EXPECT_FALSE(p.isLoaded(window));
     EXPECT_FALSE(p.mainForm().visible);
     EXPECT_EQ(h.config(), saved);
 }
 
-TEST(StartUpSettings, AMissingOrShortFileIsReplacedByTheDefaults) {
-    for (const bool shortFile : {false, true}) {
+TEST(StartUpSettings, BadFilesAreRecoveredAndNeverStopTheStart) {
+    std::string garbage;
+    for (int i = 0; i < 20000; ++i)
+        garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
+    const std::string huge(1'000'000, 'x');
+    const std::string blankTexts = "   \r\n\r\n 0 \r\n 1 \r\n 0 \r\n 2 \r\n 1 \r\n";
+    struct Case {
+        std::optional<std::string> content;
+        std::string fileAfter; // "" when any
+        std::optional<SettingsRecord> settings;
+    };
+    const Case cases[] = {
+        // A missing or short file is replaced by the defaults.
+        {std::nullopt, kDefaultFile, kDefaults},
+        {"French.ini\r\n/x\r\n 0 \r\n 1 \r\n 2 \r\n 2 \r\n", kDefaultFile, kDefaults},
+        // Blank text lines are filled in memory only.
+        {blankTexts, blankTexts,
+         SettingsRecord{"English.ini", "/home/user/Desktop", 0, 1, 0, 2, 1}},
+        {garbage, "", std::nullopt},
+        {huge + "\r\n" + huge + "\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n", "", std::nullopt},
+        {"English.ini\r\n/x\r\n 99999 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n", "", std::nullopt},
+        {"English.ini\r\n/x\r\n 1 \r\n 0 \r\n -5 \r\n 0 \r\n 0 \r\n", "", std::nullopt},
+        {"\0\0\0\r\n\0\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"s, "", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content.value_or("(none)").substr(0, 30));
         ProgramHarness h;
-        if (shortFile)
-            h.writeConfig("French.ini\r\n/x\r\n 0 \r\n 1 \r\n 2 \r\n 2 \r\n");
+        if (c.content)
+            h.writeConfig(*c.content);
         Program& p = h.start();
-        EXPECT_EQ(h.config(), kDefaultFile) << shortFile;
-        EXPECT_EQ(p.state.settings, kDefaults) << shortFile;
+        if (!c.fileAfter.empty()) {
+            EXPECT_EQ(h.config(), c.fileAfter);
+        }
+        if (c.settings) {
+            EXPECT_EQ(p.state.settings, *c.settings);
+            EXPECT_EQ(p.state.engineOptions.at(1),
+                      c.settings->useOverlay ? "overlay" : "no-overlay");
+        }
         EXPECT_TRUE(p.mainForm().visible);
         EXPECT_TRUE(p.dvdBarForm().visible);
-        EXPECT_EQ(p.state.engineOptions.at(1), "overlay");
+        EXPECT_EQ(p.state.engineOptions.size(), 10u);
+        EXPECT_FALSE(p.state.settings.languageFile.empty());
     }
-}
-
-TEST(StartUpSettings, BlankTextLinesAreFilledInMemoryOnly) {
-    ProgramHarness h;
-    const std::string saved = "   \r\n\r\n 0 \r\n 1 \r\n 0 \r\n 2 \r\n 1 \r\n";
-    h.writeConfig(saved);
-    Program& p = h.start();
-    EXPECT_EQ(p.state.settings,
-              (SettingsRecord{"English.ini", "/home/user/Desktop", 0, 1, 0, 2, 1}));
-    EXPECT_EQ(h.config(), saved);
 }
 
 TEST(StartUpSettings, AFailureAfterReadingRewritesTheDefaults) {
@@ -153,122 +153,80 @@ TEST(StartUpSettings, AFailureAfterReadingRewritesTheDefaults) {
     EXPECT_TRUE(p.mainForm().visible);
 }
 
-TEST(StartUpSettings, GarbageHugeOrOutOfRangeFilesNeverStopTheStart) {
-    std::string garbage;
-    for (int i = 0; i < 20000; ++i)
-        garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
-    const std::string huge(1'000'000, 'x');
-    for (const std::string& content :
-         {garbage, huge + "\r\n" + huge + "\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n",
-          std::string("English.ini\r\n/x\r\n 99999 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"),
-          std::string("English.ini\r\n/x\r\n 1 \r\n 0 \r\n -5 \r\n 0 \r\n 0 \r\n"),
-          "\0\0\0\r\n\0\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"s}) {
+TEST(StartUpGeometry, BarSitsAboveTheScreenBottomAndMainRestsOnTheBar) {
+    struct Case {
+        int screenWidth, screenHeight, twips;
+        int barWidth, barHeight, playerWidth, playerHeight;
+        int barLeft, barTop, mainLeft, mainTop; // twips
+    };
+    const Case cases[] = {// The documented example: left 112, top 598 pixels.
+                          {1024, 768, 15, 800, 100, 385, 400, 112 * 15, 598 * 15, 4792, 2970},
+                          // Odd sizes: halves are dropped.
+                          {1366, 768, 15, 777, 101, 391, 333, 4417, 8955, 7312, 3960},
+                          {1920, 1080, 12, 801, 99, 385, 284, 6714, 10932, 9210, 7524}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screenWidth);
         ProgramHarness h;
-        h.writeConfig(content);
+        h.windows.metrics = {c.screenWidth, c.screenHeight, c.twips, c.twips};
+        h.barMovie.width = c.barWidth;
+        h.barMovie.height = c.barHeight;
+        h.playerMovie.width = c.playerWidth;
+        h.playerMovie.height = c.playerHeight;
         Program& p = h.start();
-        EXPECT_TRUE(p.mainForm().visible);
-        EXPECT_TRUE(p.dvdBarForm().visible);
-        EXPECT_EQ(p.state.engineOptions.size(), 10u);
-        EXPECT_FALSE(p.state.settings.languageFile.empty());
+        const DvdBarForm& bar = p.dvdBarForm();
+        const MainForm& main = p.mainForm();
+        EXPECT_EQ((std::vector{bar.width, bar.height, bar.left, bar.top}),
+                  (std::vector{c.barWidth * c.twips, c.barHeight * c.twips, c.barLeft, c.barTop}));
+        EXPECT_EQ((std::vector{main.width, main.height, main.left, main.top}),
+                  (std::vector{c.playerWidth * c.twips, c.playerHeight * c.twips, c.mainLeft,
+                               c.mainTop}));
+        EXPECT_EQ(main.top + main.height, bar.top);
+        EXPECT_EQ((std::vector{h.barMovie.sizeWidth, h.barMovie.sizeHeight, h.playerMovie.sizeWidth,
+                               h.playerMovie.sizeHeight}),
+                  (std::vector{c.barWidth, c.barHeight, c.playerWidth, c.playerHeight}));
     }
 }
 
-struct GeometryCase {
-    int screenWidth, screenHeight, twips;
-    int barWidth, barHeight, playerWidth, playerHeight;
-    int barLeft, barTop, mainLeft, mainTop; // twips
-};
-
-void PrintTo(const GeometryCase& c, std::ostream* out) {
-    *out << c.barWidth << "x" << c.barHeight << " bar, " << c.playerWidth << "x" << c.playerHeight
-         << " player on " << c.screenWidth << "x" << c.screenHeight << " at " << c.twips
-         << " twips";
-}
-
-class StartUpGeometry : public ::testing::TestWithParam<GeometryCase> {};
-
-TEST_P(StartUpGeometry, BarSitsAboveTheScreenBottomAndMainRestsOnTheBar) {
-    const GeometryCase& c = GetParam();
-    ProgramHarness h;
-    h.windows.metrics = {c.screenWidth, c.screenHeight, c.twips, c.twips};
-    h.barMovie.width = c.barWidth;
-    h.barMovie.height = c.barHeight;
-    h.playerMovie.width = c.playerWidth;
-    h.playerMovie.height = c.playerHeight;
-    Program& p = h.start();
-    const DvdBarForm& bar = p.dvdBarForm();
-    const MainForm& main = p.mainForm();
-    EXPECT_EQ(bar.width, c.barWidth * c.twips);
-    EXPECT_EQ(bar.height, c.barHeight * c.twips);
-    EXPECT_EQ(bar.left, c.barLeft);
-    EXPECT_EQ(bar.top, c.barTop);
-    EXPECT_EQ(main.width, c.playerWidth * c.twips);
-    EXPECT_EQ(main.height, c.playerHeight * c.twips);
-    EXPECT_EQ(main.left, c.mainLeft);
-    EXPECT_EQ(main.top, c.mainTop);
-    EXPECT_EQ(main.top + main.height, bar.top);
-    EXPECT_EQ(h.barMovie.sizeWidth, c.barWidth);
-    EXPECT_EQ(h.barMovie.sizeHeight, c.barHeight);
-    EXPECT_EQ(h.playerMovie.sizeWidth, c.playerWidth);
-    EXPECT_EQ(h.playerMovie.sizeHeight, c.playerHeight);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Screens, StartUpGeometry,
-    ::testing::Values(
-        // The documented example: left 112, top 598 pixels.
-        GeometryCase{1024, 768, 15, 800, 100, 385, 400, 112 * 15, 598 * 15, 4792, 2970},
-        // Odd sizes: halves are dropped.
-        GeometryCase{1366, 768, 15, 777, 101, 391, 333, 4417, 8955, 7312, 3960},
-        GeometryCase{1920, 1080, 12, 801, 99, 385, 284, 6714, 10932, 9210, 7524}));
-
-class WaysOut : public ::testing::Test {
+class WaysOut : public StartedProgram {
 protected:
     WaysOut() {
-        h.writeConfig(configText(kSaved));
-        h.start();
-        h.program->aboutForm(); // loaded, so its unload is seen
+        start();
+        about(); // loaded, so its unload is seen
         h.journal.entries.clear();
     }
-    void expectShutDownInOrder() {
-        const auto& j = h.journal.entries;
-        ASSERT_GE(j.size(), 3u);
-        EXPECT_EQ(j.front(), "windows.unhook main");
-        EXPECT_EQ(j[j.size() - 2], "windows.unhook bar");
-        EXPECT_EQ(j.back(), "windows.end");
-        for (const auto& entry : j)
-            EXPECT_TRUE(entry == "windows.unhook main" || entry == "windows.unhook bar" ||
-                        entry == "windows.end")
-                << entry;
-        EXPECT_FALSE(h.program->isLoaded(WindowId::About));
-        EXPECT_FALSE(h.program->isLoaded(WindowId::Options));
-        EXPECT_EQ(h.config(), configText(kSaved)); // nothing is saved at exit
-    }
-    ProgramHarness h;
 };
 
-TEST_F(WaysOut, ClosingTheControlBarRunsTheShutdownOnce) {
-    EXPECT_THROW(h.barMovie.click("ID_FS_exit"), ProgramEnded);
-    EXPECT_THAT(h.journal.entries,
-                ElementsAre("windows.unhook main", "windows.unhook bar", "windows.end"));
-    expectShutDownInOrder();
-}
-
-TEST_F(WaysOut, ClosingTheMainWindowEndsThroughTheControlBar) {
-    EXPECT_THROW(h.program->unload(WindowId::Main), ProgramEnded);
-    expectShutDownInOrder();
-}
-
-TEST_F(WaysOut, TheExitMenuCommandShutsDown) {
-    EXPECT_THROW(h.program->optionsDialog().exitCommand_Click(), ProgramEnded);
-    expectShutDownInOrder();
+TEST_F(WaysOut, EveryExitRunsTheShutdownOnceAndSavesNothing) {
+    const std::function<void()> exits[] = {
+        [this] { h.barMovie.click("ID_FS_exit"); },
+        [this] { program().unload(WindowId::Main); }, // ends through the control bar
+        [this] { options().exitCommand_Click(); },
+        [this] { options().menuItemChosen(options().exitCommand()); },
+    };
+    for (const auto& exit : exits) {
+        h.start();
+        about();
+        h.journal.entries.clear();
+        EXPECT_THROW(exit(), ProgramEnded);
+        // Only main's unhook may come more than once; the control bar's own exit runs it once.
+        const Names& j = h.journal.entries;
+        ASSERT_GE(j.size(), 3u);
+        EXPECT_EQ(Names(j.begin(), j.end() - 2), Names(j.size() - 2, "windows.unhook main"));
+        EXPECT_EQ(Names(j.end() - 2, j.end()), (Names{"windows.unhook bar", "windows.end"}));
+        if (&exit == &exits[0]) {
+            EXPECT_EQ(j.size(), 3u);
+        }
+        EXPECT_FALSE(program().isLoaded(WindowId::About));
+        EXPECT_FALSE(program().isLoaded(WindowId::Options));
+        EXPECT_EQ(h.config(), configText(kSaved));
+    }
 }
 
 TEST_F(WaysOut, PowerEndsWithoutTheShutdownSteps) {
     EXPECT_THROW(h.barMovie.click("power"), ProgramEnded);
     EXPECT_THAT(h.journal.entries, ElementsAre("windows.end"));
-    EXPECT_TRUE(h.program->isLoaded(WindowId::About));
-    EXPECT_TRUE(h.program->isLoaded(WindowId::Options));
+    EXPECT_TRUE(program().isLoaded(WindowId::About));
+    EXPECT_TRUE(program().isLoaded(WindowId::Options));
 }
 
 } // namespace

@@ -1,0 +1,266 @@
+// Language packs: listing them, looking captions up, the error log and the packs that ship.
+#include "core/lang/language_list.h"
+#include "core/lang/language_reader.h"
+#include "core/lang/text_encoding.h"
+
+#include "support/fake_clock.h"
+#include "support/fake_environment.h"
+#include "support/test_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace lumadisc {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+using Names = std::vector<std::string>;
+using test::readFile;
+using test::writeFile;
+
+class Languages : public ::testing::Test {
+protected:
+    Languages() { environment.appFolder = folder.str(); }
+    fs::path lang() const { return folder.path() / "Lang"; }
+    void writePack(const std::string& name, const std::string& content = "[Language Pack]\n") {
+        writeFile(lang() / name, content);
+    }
+    Names list() const { return listLanguagePacks(lang().string()); }
+    std::string caption(const std::string& key, const std::string& defaultText) {
+        return reader.SetCaptionfromINI(key, defaultText);
+    }
+    bool logExists() const { return fs::exists(folder.path() / "errorlog.txt"); }
+    std::string log() const { return readFile(folder.path() / "errorlog.txt"); }
+
+    test::TempDir folder;
+    test::FakeEnvironment environment;
+    test::FakeClock clock;
+    std::string languageFile = "French.ini";
+    LanguageReader reader{environment, clock, languageFile};
+};
+
+TEST_F(Languages, TheListHoldsVisiblePackFilesSortedWithoutRegardToCase) {
+    EXPECT_EQ(list(), Names{}); // no folder
+    fs::create_directory(lang());
+    EXPECT_EQ(list(), Names{});
+    writeFile(folder.path() / "file", "");
+    EXPECT_EQ(listLanguagePacks((folder.path() / "file").string()), Names{});
+
+    for (const auto* name :
+         {"spanish.ini", "German.Ini", "english.ini", "English.ini", "ENGLISH.INI", "Zulu.ini",
+          "\xC3\x89"
+          "cole.ini",
+          "_Test.ini", ".Hidden.ini", "Spanish.ini.bak", "Italian.txt", "ini", "Dutchini",
+          "Polish.in"})
+        writePack(name);
+    fs::create_directories(lang() / "Folder.ini");
+    fs::create_symlink("Zulu.ini", lang() / "Linked.ini");
+    fs::create_symlink("Nowhere.ini", lang() / "Dangling.ini");
+    fs::create_symlink("Folder.ini", lang() / "LinkedFolder.ini");
+    // Letters fold to lower case, so "_" sorts before them.
+    EXPECT_EQ(list(), (Names{"_Test.ini", "ENGLISH.INI", "English.ini", "english.ini", "German.Ini",
+                             "Linked.ini", "spanish.ini", "Zulu.ini",
+                             "\xC3\x89"
+                             "cole.ini"}));
+}
+
+TEST_F(Languages, MissingPacksSectionsOrKeysGiveTheEnglishDefaultSilently) {
+    EXPECT_EQ(caption("03", "&OK"), "&OK"); // no Lang folder at all
+    fs::create_directory(lang());
+    EXPECT_EQ(caption("03", "&OK"), "&OK"); // no pack file
+    fs::create_directory(lang() / "French.ini");
+    EXPECT_EQ(caption("03", "&OK"), "&OK"); // a folder in the pack's place
+    languageFile.clear();
+    EXPECT_EQ(caption("03", "&OK"), "&OK"); // the Lang folder itself
+    languageFile = "nested/French.ini";
+    writePack("nested", "not a folder");
+    EXPECT_EQ(caption("03", "&OK"), "&OK");
+    EXPECT_FALSE(logExists());
+
+    languageFile = "German.ini";
+    writePack("German.ini", "[Other]\n03=&Valider\n");
+    EXPECT_EQ(caption("03", "&OK"), "&OK");
+    writePack("German.ini", "[Language Pack]\n04=&Annuler\n");
+    EXPECT_EQ(caption("03", "&OK"), "&OK");
+    EXPECT_EQ(caption("04", "&Cancel"), "&Annuler");
+}
+
+TEST_F(Languages, CaptionsAreTrimmedUnquotedAndCutTo499Characters) {
+    std::string accents;
+    for (int i = 0; i < 600; ++i)
+        accents += "\xC3\xA9";
+    writePack("French.ini", "[language pack]\r\n04=\r\n10=   &Fichier   \r\n11=\"&Ouvrir\"\r\n"
+                            "12='&Quitter'\r\n052=" +
+                                std::string(600, 'x') + "\r\n05=" + accents + "\n06=a" + accents +
+                                "\n"
+                                "07=\"  both sides  \"\n08=\"     \"\n09=\"\t tab first\"\n"
+                                "13=\"" +
+                                std::string(497, 'y') + "  \"\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {"04", ""},
+        {"10", "&Fichier"},
+        {"11", "&Ouvrir"},
+        {"12", "&Quitter"},
+        {"052", std::string(499, 'x')},
+        // The cut counts characters, not bytes.
+        {"05", accents.substr(0, 2 * 499)},
+        {"06", "a" + accents.substr(0, 2 * 498)},
+        // Trimming the buffer keeps the text's own trailing blanks.
+        {"07", "both sides  "},
+        {"08", ""},
+        {"09", "\t tab first"},
+        {"13", std::string(497, 'y') + "  "}};
+    for (const auto& [key, text] : cases)
+        EXPECT_EQ(caption(key, "default"), text) << key;
+    // Defaults lose surrounding blanks and are cut too.
+    EXPECT_EQ(caption("99", "  padded  "), "padded");
+    EXPECT_EQ(caption("99", std::string(600, 'd')), std::string(499, 'd'));
+    EXPECT_EQ(caption("99", ""), "");
+}
+
+TEST_F(Languages, EachCallReadsTheCurrentSettingAndFileInItsEncoding) {
+    writePack("French.ini", "[Language Pack]\n10=&Fichier\n");
+    writePack("German.ini", "[Language Pack]\n10=&Datei\n");
+    EXPECT_EQ(caption("10", "&File"), "&Fichier");
+    languageFile = "German.ini";
+    EXPECT_EQ(caption("10", "&File"), "&Datei");
+    writePack("German.ini", "[Language Pack]\n10=D&atei\n");
+    EXPECT_EQ(caption("10", "&File"), "D&atei");
+    languageFile = "Missing.ini";
+    EXPECT_EQ(caption("10", "&File"), "&File");
+
+    // Packs saved by older editors, in code page 1252 or UTF-16.
+    languageFile = "French.ini";
+    writePack("French.ini", "[Language Pack]\r\n71=Langue fran\xE7"
+                            "aise\r\n");
+    EXPECT_EQ(caption("71", "Language"), "Langue fran\xC3\xA7"
+                                         "aise");
+    writePack("French.ini", "\xFF\xFE[\0L\0a\0n\0g\0u\0a\0g\0e\0 \0P\0a\0c\0k\0]\0\n\0"
+                            "7\0001\0=\0\xE9\0t\0\xE9\0"s);
+    EXPECT_EQ(caption("71", "Language"), "\xC3\xA9t\xC3\xA9");
+}
+
+class LanguageErrorLog : public Languages {
+protected:
+    static std::string record(const std::string& date, const std::string& time,
+                              const std::string& message) {
+        return "\"\r\nDate: " + date + "\",\"Time: " + time + "\",\"" + message + "\"\r\n";
+    }
+    // The pack names a symbolic link that points to itself: it exists but cannot be opened.
+    void makeLoopingPack() {
+        fs::create_directories(lang());
+        fs::create_symlink("French.ini", lang() / "French.ini");
+    }
+    const std::string loopMessage = "Error Description: Too many levels of symbolic links, "
+                                    "Error Number: 40, Method: SetCaptionfromINI";
+};
+
+TEST_F(LanguageErrorLog, EachFailureAppendsOneRecordAndGivesEmptyText) {
+    writeFile(folder.path() / "errorlog.txt", "earlier text");
+    makeLoopingPack();
+    clock.shortDate = "05.12.2026";
+    EXPECT_EQ(caption("03", "&OK"), "");
+    clock.time = "17:21:28";
+    caption("04", "&Cancel");
+    const auto text = log();
+    EXPECT_EQ(text, "earlier text" + record("05.12.2026", "5:21:27 PM", loopMessage) +
+                        record("05.12.2026", "17:21:28", loopMessage));
+    // Seen as lines: a lone quotation mark, then date, time and message.
+    EXPECT_EQ(text.substr(text.find("\r\n") - 1, 3), "\"\r\n");
+}
+
+TEST_F(LanguageErrorLog, APackThatCannotBeReadIsLoggedAsItIs) {
+    // Reading this process's memory from address 0 fails with an I/O error.
+    fs::create_directories(lang());
+    fs::create_symlink("/proc/self/mem", lang() / "French.ini");
+    EXPECT_EQ(caption("03", "&OK"), "");
+    reader.WriteErrorLog("say \"hi\", then go");
+    EXPECT_EQ(log(), record(clock.shortDate, clock.time,
+                            "Error Description: Input/output error, Error Number: 5, "
+                            "Method: SetCaptionfromINI") +
+                         record(clock.shortDate, clock.time, "say \"hi\", then go"));
+}
+
+TEST_F(LanguageErrorLog, ALogThatCannotBeWrittenIsIgnored) {
+    makeLoopingPack();
+    fs::create_directory(folder.path() / "errorlog.txt");
+    EXPECT_EQ(caption("03", "&OK"), "");
+    environment.appFolder = (folder.path() / "gone").string();
+    EXPECT_NO_THROW(reader.WriteErrorLog("nowhere to go"));
+    EXPECT_TRUE(fs::is_directory(folder.path() / "errorlog.txt"));
+}
+
+// The keys the program asks for, with their English defaults, one "key=text" a line.
+const std::string kKeys =
+    "03=&OK\n04=&Cancel\n05=<No DVD drives were found>\n06=<Please insert a DVD>\n"
+    "07=Please insert a valid Video DVD.\n10=&File\n11=&Open\n12=E&xit\n20=&Edit\n30=&Tools\n"
+    "31=&Options\n40=&Help\n41=&How To Use?\n43=&About\n51=About\n52=Version\n"
+    "53=Use this easy-to-use application to easily and effectively extract or capture images from "
+    "your favorite DVD-Video discs. You can extract one image while playing your favorite movie ad "
+    "also you can extract a portion of the DVD-Video.\n"
+    "70=Options\n71=Language\n72=Select Language:\n010=Error\n013=Warning\n"
+    "019=Can't find the help file.\n020=LOADING...\n032=Volume\n"
+    "034=The application is already running.\n036=Insufficient disk space.\n"
+    "037=The changes you have made require restarting the video. Do you want to restart?\n";
+
+// The character after the single "&" of a caption, or "" when there is none or several.
+std::string mnemonic(const std::string& caption) {
+    const auto ampersand = caption.find('&');
+    if (ampersand == std::string::npos || caption.find('&', ampersand + 1) != std::string::npos)
+        return {};
+    std::string letter(utf8Prefix(std::string_view(caption).substr(ampersand + 1), 1));
+    for (char& c : letter)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return letter;
+}
+
+TEST(ShippedPacks, EveryKeyIsTranslatedAsUtf8WithDistinctMnemonics) {
+    const fs::path resources = test::sourceDir() / "resources";
+    EXPECT_EQ(listLanguagePacks((resources / "Lang").string()),
+              (Names{"English.ini", "French.ini", "German.ini", "Spanish.ini"}));
+    test::FakeEnvironment environment;
+    environment.appFolder = resources.string();
+    test::FakeClock clock;
+    for (const std::string languageFile :
+         {"English.ini", "French.ini", "German.ini", "Spanish.ini"}) {
+        SCOPED_TRACE(languageFile);
+        const auto bytes = readFile(resources / "Lang" / languageFile);
+        EXPECT_TRUE(isValidUtf8(bytes));
+        EXPECT_FALSE(bytes.starts_with("\xEF\xBB\xBF"));
+        LanguageReader reader(environment, clock, languageFile);
+        std::map<std::string, std::string> texts;
+        std::istringstream keys(kKeys);
+        for (std::string line; std::getline(keys, line);) {
+            const std::string key = line.substr(0, line.find('=')),
+                              defaultText = line.substr(key.size() + 1);
+            // Looked up with empty defaults, so that a missing key shows.
+            texts[key] = reader.SetCaptionfromINI(key, "");
+            if (languageFile == "English.ini") {
+                EXPECT_EQ(texts[key], defaultText) << "key " << key;
+            }
+            EXPECT_NE(texts[key], "") << "key " << key;
+            EXPECT_EQ(!mnemonic(texts[key]).empty(), defaultText.find('&') != std::string::npos)
+                << "key " << key;
+        }
+        // Captions that share a menu or a window must have different mnemonics.
+        for (const Names& group : {Names{"10", "20", "30", "40"}, Names{"11", "12"},
+                                   Names{"41", "43"}, Names{"03", "04"}}) {
+            std::map<std::string, std::string> seen;
+            for (const auto& key : group) {
+                const auto letter = mnemonic(texts[key]);
+                EXPECT_TRUE(seen.emplace(letter, key).second)
+                    << "keys " << seen[letter] << " and " << key << " share &" << letter;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace lumadisc

@@ -1,0 +1,200 @@
+// The text of a language pack: its encodings, and the profile lookup of sections, keys and values.
+#include "core/lang/profile_file.h"
+#include "core/lang/text_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumadisc {
+namespace {
+
+using namespace std::string_literals;
+
+const std::string kNone = "(none)";
+
+// Looks up each [section, key] in the file and compares with what should be found.
+void expectLookups(const std::string& file,
+                   const std::vector<std::array<std::string, 3>>& lookups) {
+    const ProfileFile pack(file);
+    for (const auto& [section, key, found] : lookups)
+        EXPECT_EQ(pack.find(section, key).value_or(kNone), found)
+            << "[" << section << "] " << key << " in " << ::testing::PrintToString(file);
+}
+
+TEST(ProfileFile, Sections) {
+    // Names match without regard to case and surrounding blanks.
+    expectLookups("[language PACK]\n05=found\n", {{"Language Pack", "05", "found"},
+                                                  {"  Language Pack ", "05", "found"},
+                                                  {"LanguagePack", "05", kNone}});
+    expectLookups("  [ \tLanguage Pack\t ]  \n05=found\n", {{"Language Pack", "05", "found"}});
+    // Only the first section of a name counts.
+    expectLookups("[Pack]\n05=first\n[Other]\n06=other\n[PACK]\n05=second\n07=late\n",
+                  {{"Pack", "05", "first"},
+                   {"Pack", "07", kNone},
+                   {"Other", "06", "other"},
+                   {"Other", "05", kNone}});
+    // Keys before any header belong to no section.
+    expectLookups("05=orphan\n[]\n06=unnamed\n",
+                  {{"", "05", kNone}, {"", "06", "unnamed"}, {"Pack", "05", kNone}});
+    // A header ends at its first closing bracket; an unclosed one is an ordinary line.
+    expectLookups("[Pack] trailing words ]\n05=x\n", {{"Pack", "05", "x"}});
+    expectLookups("[Pa]ck]\n05=x\n", {{"Pa", "05", "x"}});
+    expectLookups("[Pack]\n[Other\n05=still pack\n[x=1\n",
+                  {{"Pack", "05", "still pack"}, {"Pack", "[x", "1"}, {"Other", "05", kNone}});
+}
+
+TEST(ProfileFile, Keys) {
+    expectLookups(
+        "[P]\n \tKey One \t= value\n",
+        {{"P", "key one", "value"}, {"P", "  KEY ONE\t", "value"}, {"P", "KeyOne", kNone}});
+    // Numbers of different length are different keys; the first entry of a key wins.
+    expectLookups(
+        "[P]\n10=&File\n010=Error\n05=one\n05=two\n06=\n06=two\n",
+        {{"P", "10", "&File"}, {"P", "010", "Error"}, {"P", "05", "one"}, {"P", "06", ""}});
+    // Lines without "=" are skipped; comments are keys that start with ";"; "" is a key too.
+    expectLookups("[P]\n05\njust words\n05=value\n;07=commented\n# 08=hash\n  =empty name\n",
+                  {{"P", "05", "value"},
+                   {"P", "just words", kNone},
+                   {"P", "07", kNone},
+                   {"P", ";07", "commented"},
+                   {"P", "# 08", "hash"},
+                   {"P", "", "empty name"}});
+    expectLookups("; [P]\n05=x\n", {{"P", "05", kNone}});
+}
+
+TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {
+    const ProfileFile pack(
+        "[P]\n01= \t inner  blanks \t \n02=   \n03=a=b\n04==\n05=\"quoted\"\n06='single'\n"
+        "07= \"  kept blanks \" \n08=\"\"\n09=\"\"twice\"\"\n10=\"mixed'\n11=\"open\n"
+        "12=close\"\n13=\"\n14=L'aide d'abord\n");
+    const std::vector<std::string> values{"inner  blanks",
+                                          "",
+                                          "a=b",
+                                          "=",
+                                          "quoted",
+                                          "single",
+                                          "  kept blanks ",
+                                          "",
+                                          "\"twice\"",
+                                          "\"mixed'",
+                                          "\"open",
+                                          "close\"",
+                                          "\"",
+                                          "L'aide d'abord"};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string key = (i < 9 ? "0" : "") + std::to_string(i + 1);
+        EXPECT_EQ(pack.find("P", key), values[i]) << key;
+    }
+}
+
+TEST(ProfileFile, Lines) {
+    // Every line break convention ends a line.
+    expectLookups("[P]\r\n05=crlf\r\n06=x\r\n", {{"P", "05", "crlf"}});
+    expectLookups("[P]\r05=cr\r06=x\r", {{"P", "05", "cr"}});
+    expectLookups("[P]\r06=x\n\n05=mixed\r\n", {{"P", "05", "mixed"}});
+    expectLookups("[P]\n05=no final break", {{"P", "05", "no final break"}});
+    expectLookups("[P]\r\r\n\n05=after blank lines", {{"P", "05", "after blank lines"}});
+    // A NUL ends the content of its line; a UTF-8 byte order mark is skipped.
+    expectLookups("[P]\n05=Hel\0lo\n06=next\n0\0 7=x\n[Q\0]\n08=y\n"s,
+                  {{"P", "05", "Hel"}, {"P", "06", "next"}, {"P", "0", kNone}, {"P", "08", "y"}});
+    expectLookups("\0[P]\n05=x\n"s, {{"P", "05", kNone}});
+    expectLookups("\xEF\xBB\xBF[P]\n05=x\n", {{"P", "05", "x"}});
+}
+
+TEST(ProfileGetString, DefaultsLoseTrailingBlanksAndTextIsCutToTheBuffer) {
+    const ProfileFile file("[P]\n05=abcdef\n06=\xC3\xA9\xC3\xA9\xC3\xA9\n");
+    EXPECT_EQ(file.getString("P", "06x", "fallback", 500), "fallback");
+    EXPECT_EQ(file.getString("Q", "05", "fallback", 500), "fallback");
+    EXPECT_EQ(file.getString("P", "07", "  lead and trail  ", 500), "  lead and trail");
+    EXPECT_EQ(file.getString("P", "07", "   ", 500), "");
+    EXPECT_EQ(ProfileFile("").getString("P", "05", "empty file", 500), "empty file");
+    // One character less than the buffer.
+    EXPECT_EQ(file.getString("P", "05", "", 4), "abc");
+    EXPECT_EQ(file.getString("P", "05", "", 7), "abcdef");
+    EXPECT_EQ(file.getString("P", "06", "", 3), "\xC3\xA9\xC3\xA9");
+    EXPECT_EQ(file.getString("P", "07", "\xE2\x82\xAC\xE2\x82\xAC", 2), "\xE2\x82\xAC");
+    EXPECT_EQ(file.getString("P", "05", "", 1), "");
+    EXPECT_EQ(file.getString("P", "05", "", 0), "");
+}
+
+TEST(ProfileRobustness, LargeAndHostileFilesStillAnswer) {
+    std::string manySections;
+    for (int i = 0; i < 20000; ++i)
+        manySections += "[Section " + std::to_string(i) + "]\n05=" + std::to_string(i) + "\n";
+    manySections += "[Pack]\n05=last\n";
+    EXPECT_EQ(ProfileFile(manySections).find("Pack", "05"), "last");
+    EXPECT_EQ(ProfileFile(manySections).find("Section 19999", "05"), "19999");
+
+    const ProfileFile longLine("[P]\n05=" + std::string(1 << 20, 'v') + "\n06=after\n");
+    EXPECT_EQ(longLine.find("P", "05")->size(), std::size_t{1} << 20);
+    EXPECT_EQ(longLine.find("P", "06"), "after");
+
+    std::string garbage;
+    for (int i = 0; i < 65536; ++i)
+        garbage += static_cast<char>((i * 7919) % 256);
+    EXPECT_EQ(ProfileFile(garbage + "\n[P]\n05=x\n").getString("P", "05", "d", 500), "x");
+    EXPECT_EQ(ProfileFile(std::string(100000, '[')).find("P", "05"), std::nullopt);
+}
+
+TEST(PackEncoding, Utf8PassesCodePage1252AndUtf16AreDecoded) {
+    const std::string utf8 = "Fran\xC3\xA7"
+                             "ais \xE2\x82\xAC \xF0\x9F\x8E\xAC\n\0end"s;
+    const std::pair<std::string, std::string> cases[] = {
+        {utf8, utf8},
+        {"", ""},
+        // Only a leading UTF-8 byte order mark is dropped.
+        {"\xEF\xBB\xBF[P]", "[P]"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBFx", "\xEF\xBB\xBFx"},
+        {"a\xEF\xBB\xBF", "a\xEF\xBB\xBF"},
+        // Invalid UTF-8 is code page 1252, the whole file for one bad byte.
+        {"Fran\xE7"
+         "ais",
+         "Fran\xC3\xA7"
+         "ais"},
+        {"\x80 \x85 \x9F \xA0 \xFF", "\xE2\x82\xAC \xE2\x80\xA6 \xC5\xB8 \xC2\xA0 \xC3\xBF"},
+        // Bytes the code page leaves unassigned become the C1 controls of the same number.
+        {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+        {"\xC3\xA9 \xE9", "\xC3\x83\xC2\xA9 \xC3\xA9"},
+        {"\xEF\xBB\xBF\xE9", "\xC3\xA9"},
+        // A UTF-16 byte order mark selects UTF-16; broken units become U+FFFD.
+        {"\xFF\xFE[\0P\0]\0\xE9\0\xAC\x20"s, "[P]\xC3\xA9\xE2\x82\xAC"},
+        {"\xFE\xFF\0[\0P\0]\0\xE9\x20\xAC"s, "[P]\xC3\xA9\xE2\x82\xAC"},
+        {"\xFF\xFE\x3C\xD8\xAC\xDF", "\xF0\x9F\x8E\xAC"},
+        {"\xFF\xFE\x3D\xD8"
+         "a\0"s,
+         "\xEF\xBF\xBD"
+         "a"},
+        {"\xFF\xFE\xAC\xDF", "\xEF\xBF\xBD"},
+        {"\xFF\xFE"
+         "a\0b"s,
+         "a\xEF\xBF\xBD"},
+        {"\xFF\xFE\x3D\xD8", "\xEF\xBF\xBD"}};
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(decodePackText(bytes), text) << ::testing::PrintToString(bytes);
+}
+
+TEST(PackEncoding, MalformedUtf8IsRejectedAndCharactersAreCountedWhole) {
+    EXPECT_TRUE(isValidUtf8("\xF4\x8F\xBF\xBF"));
+    EXPECT_TRUE(isValidUtf8("\xED\x9F\xBF"));
+    // Overlong, surrogate, past U+10FFFF, cut short, stray bytes.
+    for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3",
+                            "\xC3"
+                            "a",
+                            "\x80", "\xFF"})
+        EXPECT_FALSE(isValidUtf8(bad)) << ::testing::PrintToString(std::string(bad));
+
+    const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAC";
+    EXPECT_EQ(utf8Length(text), 4u);
+    EXPECT_EQ(utf8Prefix(text, 0), "");
+    EXPECT_EQ(utf8Prefix(text, 2), "a\xC3\xA9");
+    EXPECT_EQ(utf8Prefix(text, 3), "a\xC3\xA9\xE2\x82\xAC");
+    EXPECT_EQ(utf8Prefix(text, 4), text);
+    EXPECT_EQ(utf8Prefix(text, 99), text);
+}
+
+} // namespace
+} // namespace lumadisc
