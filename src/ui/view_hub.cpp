@@ -9,6 +9,7 @@
 #include "ui/disc_drop.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
+#include "ui/qml_skin_movie.h"
 #include "ui/splash_view.h"
 #include "ui/timer_driver.h"
 
@@ -22,6 +23,19 @@ ViewHub::ViewHub(Program& program, MainWindowView& main, DvdBarView& bar)
     : m_program(program), m_main(main), m_bar(bar), m_timers(std::make_unique<TimerDriver>(*this)) {
     m_main.attach(*this);
     m_bar.attach(*this);
+    // The movies' commands are calls like any other: failures are caught, the views follow.
+    m_main.player().setCommandHandler([this](const std::string& command, const std::string& args) {
+        call([&] {
+            if (MainForm* main = m_program.loadedMainForm())
+                main->player_Command(command, args);
+        });
+    });
+    m_bar.gui().setCommandHandler([this](const std::string& command, const std::string& args) {
+        call([&] {
+            if (DvdBarForm* bar = m_program.loadedDvdBarForm())
+                bar->gui_Command(command, args);
+        });
+    });
     new DiscDrop(*this, &m_main);
     new DiscDrop(*this, &m_bar);
 }
@@ -29,6 +43,11 @@ ViewHub::ViewHub(Program& program, MainWindowView& main, DvdBarView& bar)
 ViewHub::~ViewHub() = default;
 
 void ViewHub::call(const std::function<void()>& handler) {
+    run(handler);
+    syncAll();
+}
+
+void ViewHub::run(const std::function<void()>& handler) {
     ++m_depth;
     try {
         handler();
@@ -37,7 +56,6 @@ void ViewHub::call(const std::function<void()>& handler) {
         std::cerr << "Lumadisc: " << error.what() << std::endl;
     }
     --m_depth;
-    syncAll();
 }
 
 void ViewHub::syncAll() {

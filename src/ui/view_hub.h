@@ -31,6 +31,8 @@ public:
 
     // Runs a core handler, then syncs the views.
     void call(const std::function<void()>& handler);
+    // Runs a core handler that is known to leave every window as it was.
+    void run(const std::function<void()>& handler);
     // Brings every view in line with its window's state.
     void syncAll();
     // Runs at the end of every syncAll, for what follows the windows' state outside the views.

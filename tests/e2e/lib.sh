@@ -10,6 +10,8 @@ E2E_SHOTS="$LUMADISC_BUILD_DIR/e2e-screenshots"
 mkdir -p "$E2E_SHOTS"
 APP="$E2E_DIR/app"
 cp -r "$LUMADISC_APP_DIR" "$APP"
+# A run by hand in the build's own folder leaves its settings and log there.
+rm -f "$APP/Config.cfg" "$APP/errorlog.txt"
 export HOME="$E2E_DIR/home" XDG_RUNTIME_DIR="$E2E_DIR/runtime"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
 mkdir -p "$HOME/Desktop" "$XDG_RUNTIME_DIR"
