@@ -2,6 +2,7 @@
 #include "core/drives/command_line_disc.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
+#include "engine/dvdcss_check.h"
 #include "engine/vlc_engine.h"
 #include "linux/linux_clock.h"
 #include "linux/linux_disk_space.h"
@@ -69,6 +70,10 @@ int main(int argc, char** argv) {
         DvdBarView barView(windows.screen());
         VlcEngine engine(mainView.stageWindowId(), engineArguments());
         engine.setFullScreenHandler([&mainView] { mainView.toggleFullScreen(); });
+        if (!dvdcssAvailable())
+            std::cerr << "Lumadisc: libdvdcss is not installed, so encrypted commercial discs "
+                         "will not play (see the README)."
+                      << std::endl;
 
         Program program(Services{engine, mainView.player(), barView.gui(), clock, drives,
                                  environment, shellFolders, singleInstance, diskSpace, dialogs,
