@@ -75,9 +75,15 @@ QRect toRect(const Bounds& bounds) {
 }
 
 void syncButton(QPushButton* widget, const Button& button) {
-    const Glyph glyph = glyphFor(QString::fromStdString(button.caption), widget->font());
-    if (widget->text() != glyph.text)
+    // The status tick syncs 100 times a second; the glyph is looked up only when the caption
+    // changes.
+    const QByteArray caption = QByteArray::fromStdString(button.caption);
+    if (widget->property("caption").toByteArray() != caption || widget->text().isEmpty()) {
+        widget->setProperty("caption", caption);
+        const Glyph glyph = glyphFor(QString::fromUtf8(caption), widget->font());
         widget->setText(glyph.text);
+        widget->setFont(glyph.font);
+    }
     if (widget->isEnabled() != button.enabled)
         widget->setEnabled(button.enabled);
     if (widget->geometry() != toRect(button.bounds))

@@ -24,18 +24,13 @@ ViewHub::ViewHub(Program& program, MainWindowView& main, DvdBarView& bar)
     m_main.attach(*this);
     m_bar.attach(*this);
     // The movies' commands are calls like any other: failures are caught, the views follow.
-    m_main.player().setCommandHandler([this](const std::string& command, const std::string& args) {
-        call([&] {
-            if (MainForm* main = m_program.loadedMainForm())
-                main->player_Command(command, args);
-        });
-    });
-    m_bar.gui().setCommandHandler([this](const std::string& command, const std::string& args) {
-        call([&] {
-            if (DvdBarForm* bar = m_program.loadedDvdBarForm())
-                bar->gui_Command(command, args);
-        });
-    });
+    for (auto [movie, window] : {std::pair<SkinMovie*, WindowId>{&m_main.player(), WindowId::Main},
+                                 {&m_bar.gui(), WindowId::DvdBar}}) {
+        movie->setCommandHandler(
+            [this, window](const std::string& command, const std::string& args) {
+                call([&] { m_program.movieCommand(window, command, args); });
+            });
+    }
     new DiscDrop(*this, &m_main);
     new DiscDrop(*this, &m_bar);
 }

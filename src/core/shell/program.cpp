@@ -13,13 +13,18 @@ Program::Program(const Services& services)
     : svc(services), lang(services.environment, services.clock, state.settings.languageFile),
       m_main(std::make_unique<MainForm>(*this)) {
     svc.playerMovie.setCommandHandler([this](const std::string& command, const std::string& args) {
-        if (m_main)
-            m_main->player_Command(command, args);
+        movieCommand(WindowId::Main, command, args);
     });
     svc.barMovie.setCommandHandler([this](const std::string& command, const std::string& args) {
-        if (m_dvdBar)
-            m_dvdBar->gui_Command(command, args);
+        movieCommand(WindowId::DvdBar, command, args);
     });
+}
+
+void Program::movieCommand(WindowId window, const std::string& command, const std::string& args) {
+    if (window == WindowId::Main && m_mainLoaded)
+        m_main->player_Command(command, args);
+    else if (window == WindowId::DvdBar && m_dvdBar)
+        m_dvdBar->gui_Command(command, args);
 }
 
 Program::~Program() = default;

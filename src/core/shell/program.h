@@ -49,6 +49,10 @@ public:
     AboutForm* loadedAboutForm() { return m_about.get(); }
     SplashForm* loadedSplashForm() { return m_splash.get(); }
 
+    // A command event of the movie of `window` (the player's or the control bar's), handed to
+    // that window while it is loaded.
+    void movieCommand(WindowId window, const std::string& command, const std::string& args);
+
     // Text lookup shorthand used everywhere a translatable text is needed.
     std::string text(const std::string& key, const std::string& defaultText) {
         return lang.SetCaptionfromINI(key, defaultText);
