@@ -4,9 +4,12 @@ class QKeyEvent;
 
 namespace lumadisc {
 
+struct Action;
 class ViewHub;
 
-// Runs the shortcut of a key pressed in either window; false when the key has none.
+// The action of a key pressed in either window (`actions()`), or none.
+const Action* keyAction(const QKeyEvent& event, bool fullScreen);
+// Runs the action of a key pressed in either window; false when the key has none.
 bool handleShortcut(ViewHub& hub, QKeyEvent* event);
 
 } // namespace lumadisc

@@ -1,6 +1,7 @@
 #include "ui/qml_skin_movie.h"
 
 #include "core/failure.h"
+#include "core/skin/movie_variables.h"
 
 #include <QFileInfo>
 #include <QMetaProperty>
@@ -91,9 +92,9 @@ void QmlSkinMovie::setVariable(const std::string& path, const std::string& value
 
 std::string QmlSkinMovie::getVariable(const std::string& path) {
     QQuickItem* item = root();
-    if (item && path == "_width")
+    if (item && path == movievar::width)
         return std::to_string(qRound(item->width()));
-    if (item && path == "_height")
+    if (item && path == movievar::height)
         return std::to_string(qRound(item->height()));
     const Property target = resolve(path);
     if (!target.owner)

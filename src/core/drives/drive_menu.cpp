@@ -7,6 +7,7 @@
 #include "core/playback/player_engine.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
+#include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
 #include "core/text_util.h"
 
@@ -70,8 +71,9 @@ void OptionsDialog::dvdsList_Click(std::int16_t index) {
 
     if (upperCase(fileSystem) == "UDF" && hasVideoFolder) {
         const std::string caption = dvdsList().at(static_cast<std::size_t>(index)).caption;
-        p.svc.barMovie.setVariable("_level0.dvdName.text", caption);
-        p.svc.playerMovie.setVariable("_root.filename", captionLabel(caption, state.selectedDrive));
+        p.svc.barMovie.setVariable(movievar::barDvdName, caption);
+        p.svc.playerMovie.setVariable(movievar::playerFilename,
+                                      captionLabel(caption, state.selectedDrive));
         if (startsWith(caption, noDisc))
             return;
         try {
@@ -89,8 +91,8 @@ void OptionsDialog::dvdsList_Click(std::int16_t index) {
         }
     }
     main.timeElapsed.caption = "";
-    p.svc.barMovie.setVariable("_level0.dvdName.text", "<No DVD Drive is selected>");
-    p.svc.playerMovie.setVariable("_root.filename", "Lumadisc");
+    p.svc.barMovie.setVariable(movievar::barDvdName, "<No DVD Drive is selected>");
+    p.svc.playerMovie.setVariable(movievar::playerFilename, "Lumadisc");
     p.svc.dialogs.messageBox(p.text("07", "Please insert a valid Video DVD."), MessageButtons::Ok,
                              MessageIcon::Critical, "Lumadisc");
 }

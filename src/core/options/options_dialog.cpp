@@ -1,5 +1,6 @@
 #include "core/options/options_dialog.h"
 
+#include "core/failure.h"
 #include "core/lang/language_list.h"
 #include "core/options/about_form.h"
 #include "core/platform/dialogs.h"
@@ -8,8 +9,10 @@
 #include "core/platform/window_system.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
+#include "core/skin/actions.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace lumadisc {
 
@@ -25,6 +28,31 @@ MenuItem item(std::string name, std::string caption, std::vector<MenuItem> child
 MenuItem hidden(MenuItem menu) {
     menu.visible = false;
     return menu;
+}
+
+MenuItem* findItem(MenuItem& menu, std::string_view name) {
+    for (MenuItem& child : menu.children) {
+        if (child.name == name)
+            return &child;
+        if (MenuItem* found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+// Where `item` lies below `menu`: its index among the items of its array (the siblings that
+// share its name), 0 for a single item; nothing when `item` is not there.
+std::optional<std::int16_t> arrayIndex(const MenuItem& menu, const MenuItem& item) {
+    std::int16_t index = 0;
+    for (const MenuItem& child : menu.children) {
+        if (&child == &item)
+            return index;
+        if (child.name == item.name)
+            ++index;
+        if (const auto found = arrayIndex(child, item))
+            return found;
+    }
+    return std::nullopt;
 }
 } // namespace
 
@@ -81,33 +109,31 @@ void OptionsDialog::FillLanguageList() {
     availableLanguages.listIndex = selected - 1;
 }
 
+MenuItem& OptionsDialog::menuItem(std::string_view name) {
+    for (MenuItem* top : {&fileMenu, &editMenu, &toolsMenu, &helpMenu}) {
+        if (top->name == name)
+            return *top;
+        if (MenuItem* found = findItem(*top, name))
+            return *found;
+    }
+    throw Failure("The menus have no item " + std::string(name));
+}
+
 void OptionsDialog::menuItemChosen(const MenuItem& chosen) {
-    if (chosen.name == "dvdsList") {
-        const auto& items = dvdsList();
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (&items[i] == &chosen) {
-                dvdsList_Click(static_cast<std::int16_t>(i));
-                return;
-            }
+    const Action* action = actionForMenuItem(chosen.name);
+    if (!action)
+        return;
+    for (const MenuItem* top : {&fileMenu, &editMenu, &toolsMenu, &helpMenu}) {
+        if (const auto index = arrayIndex(*top, chosen)) {
+            action->run(m_program, *index);
+            return;
         }
-    } else if (chosen.name == "exitCommand") {
-        exitCommand_Click();
-    } else if (chosen.name == "fullScreenMenu") {
-        fullScreenMenu_Click();
-    } else if (chosen.name == "howToUseMenu") {
-        howToUseMenu_Click();
-    } else if (chosen.name == "aboutMenu") {
-        aboutMenu_Click();
     }
 }
 
 void OptionsDialog::exitCommand_Click() {
     m_program.mainForm().Form_Unload(0);
     m_program.svc.windows.endProgram();
-}
-
-void OptionsDialog::fullScreenMenu_Click() {
-    m_program.mainForm().FullScreen();
 }
 
 void OptionsDialog::howToUseMenu_Click() {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace lumadisc {
 
@@ -16,19 +17,19 @@ class OptionsDialog : public Form {
 public:
     explicit OptionsDialog(Program& program);
 
-    // Menus, in order; the items below the top level are reached through the accessors.
+    // Menus, in order. Items below the top level are found by name, wherever they sit.
     MenuItem fileMenu;
     MenuItem editMenu;
     MenuItem toolsMenu;
     MenuItem helpMenu;
 
-    MenuItem& openMenu() { return fileMenu.children[0]; }
-    MenuItem& exitCommand() { return fileMenu.children[2]; }
-    MenuItem& fullScreenMenu() { return editMenu.children[0]; }
-    MenuItem& optionsMenuCommand() { return toolsMenu.children[0]; }
-    MenuItem& howToUseMenu() { return helpMenu.children[0]; }
-    MenuItem& checkUpdates() { return helpMenu.children[1]; }
-    MenuItem& aboutMenu() { return helpMenu.children[3]; }
+    // The item called `name`; throws Failure when no menu has it.
+    MenuItem& menuItem(std::string_view name);
+    MenuItem& openMenu() { return menuItem("openMenu"); }
+    MenuItem& exitCommand() { return menuItem("exitCommand"); }
+    MenuItem& optionsMenuCommand() { return menuItem("optionsMenuCommand"); }
+    MenuItem& howToUseMenu() { return menuItem("howToUseMenu"); }
+    MenuItem& aboutMenu() { return menuItem("aboutMenu"); }
     // The drive menu: an item array, item 0 always present.
     std::vector<MenuItem>& dvdsList() { return openMenu().children; }
 
@@ -47,10 +48,10 @@ public:
     void fileMenu_Click();
     void dvdsList_Click(std::int16_t index);
     void exitCommand_Click();
-    void fullScreenMenu_Click();
     void howToUseMenu_Click();
     void aboutMenu_Click();
-    // Runs the handler of a chosen menu item.
+    // Runs the action of a chosen menu item (`actions()`); an item of an item array passes its
+    // index there.
     void menuItemChosen(const MenuItem& item);
 
     // Drive enumeration: rebuilds `captions` and the drive list, trims the drive menu to item 0

@@ -8,6 +8,7 @@
 #include "core/playback/player_engine.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
+#include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
 
 #include <filesystem>
@@ -89,10 +90,10 @@ void MainForm::playButton_Click() {
     engine.play();
     const auto index = static_cast<std::size_t>(p.state.lastDriveIndex);
     const std::string caption = p.optionsDialog().dvdsList().at(index).caption;
-    p.svc.playerMovie.setVariable("_root.filename",
+    p.svc.playerMovie.setVariable(movievar::playerFilename,
                                   captionLabel(caption, p.state.driveLetters.at(index)));
-    p.svc.barMovie.setVariable("_level0.dvdName.text",
-                               p.svc.playerMovie.getVariable("_root.filename"));
+    p.svc.barMovie.setVariable(movievar::barDvdName,
+                               p.svc.playerMovie.getVariable(movievar::playerFilename));
     p.svc.clock.sleep(500);
 }
 

@@ -3,8 +3,9 @@
 #include "core/playback/player_engine.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
+#include "core/skin/actions.h"
 #include "core/skin/dvd_bar_form.h"
-#include "core/skin/shortcuts.h"
+#include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
 
 #include <algorithm>
@@ -38,7 +39,7 @@ RemoteChanges RemoteControl::refresh() {
             if (m_state.status == PlaybackStatus::Stopped)
                 ++next.track;
             // The status tick keeps the disc label here while a disc plays.
-            next.title = p.svc.playerMovie.getVariable("_root.filename");
+            next.title = p.svc.playerMovie.getVariable(movievar::playerFilename);
             next.lengthSeconds = std::max(0L, engine.lengthSeconds());
         }
         next.volume = p.mainForm().volumeSlider.value;
@@ -75,20 +76,11 @@ std::int64_t RemoteControl::positionMicroseconds() {
     return 0;
 }
 
-void RemoteControl::play() {
-    m_program.mainForm().playButton_Click();
-}
-
-void RemoteControl::pause() {
-    m_program.mainForm().pauseButton_Click();
-}
-
-void RemoteControl::playPause() {
-    runShortcut(m_program, ShortcutKey::Space, false);
-}
-
-void RemoteControl::stop() {
-    m_program.mainForm().stopButton_Click();
+bool RemoteControl::command(std::string_view method) {
+    const Action* action = actionForRemote(method);
+    if (action)
+        action->run(m_program, 0);
+    return action != nullptr;
 }
 
 std::optional<std::int64_t> RemoteControl::seek(std::int64_t offset) {
@@ -134,14 +126,6 @@ void RemoteControl::setVolume(double volume) {
     main.volumeSlider.value = value;
     main.volumeSlider_MouseMove(1, 0, 0, 0);
     m_program.dvdBarForm().writeVolumeTexts();
-}
-
-void RemoteControl::raise() {
-    m_program.mainForm().visible = true;
-}
-
-void RemoteControl::quit() {
-    m_program.dvdBarForm().gui_Command("ID_FS_exit", "");
 }
 
 } // namespace lumadisc

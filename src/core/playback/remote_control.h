@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace lumadisc {
 
@@ -49,10 +50,13 @@ public:
     // The elapsed time, read now; 0 when nothing is loaded or the engine cannot tell.
     std::int64_t positionMicroseconds();
 
-    void play();
-    void pause();
-    void playPause();
-    void stop();
+    // Runs the action of a remote-control method without arguments ("Play", "Quit"; see
+    // `actions()`); false when the method has none.
+    bool command(std::string_view method);
+    void play() { command("Play"); }
+    void pause() { command("Pause"); }
+    void playPause() { command("PlayPause"); }
+    void stop() { command("Stop"); }
     // Moves by `offset`, kept within the title. Returns the new position, or nothing when no
     // title with a known length is loaded.
     std::optional<std::int64_t> seek(std::int64_t offset);
@@ -61,8 +65,8 @@ public:
     std::optional<std::int64_t> setPosition(const std::string& trackId, std::int64_t position);
     // 0..1; values outside are taken as the nearest limit.
     void setVolume(double volume);
-    void raise();
-    void quit();
+    void raise() { command("Raise"); }
+    void quit() { command("Quit"); }
 
 private:
     std::optional<std::int64_t> moveTo(std::int64_t position, std::int64_t length);

@@ -5,6 +5,7 @@
 #include "core/playback/player_engine.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
+#include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
 #include "core/text_util.h"
 
@@ -128,9 +129,9 @@ void MainForm::movieTimer_Timer() {
                 EnableTransport(false);
                 movieProgress.value = 0;
                 timeElapsed.caption = "";
-                p.svc.barMovie.setVariable("_level0.timeElapsed1.text", "");
-                p.svc.barMovie.setVariable("_level0.dvdName.text", "The dvd is stopped");
-                p.svc.playerMovie.setVariable("_root.filename", "Lumadisc");
+                p.svc.barMovie.setVariable(movievar::barTimeElapsed, "");
+                p.svc.barMovie.setVariable(movievar::barDvdName, "The dvd is stopped");
+                p.svc.playerMovie.setVariable(movievar::playerFilename, "Lumadisc");
             }
             if (!logoHide.visible)
                 logoHide.visible = true;
@@ -140,16 +141,16 @@ void MainForm::movieTimer_Timer() {
             long elapsed = engine.elapsedSeconds();
             long length = engine.lengthSeconds();
             timeElapsed.caption = FormatTime(elapsed) + "/" + FormatTime(length);
-            p.svc.barMovie.setVariable("_level0.timeElapsed1.text", timeElapsed.caption);
-            p.svc.playerMovie.setVariable("_root.KnobPosition",
+            p.svc.barMovie.setVariable(movievar::barTimeElapsed, timeElapsed.caption);
+            p.svc.playerMovie.setVariable(movievar::playerKnobPosition,
                                           singleToText(engine.position() * 100));
             if (logoHide.visible)
                 logoHide.visible = false;
             if (!playButton.enabled)
                 EnableTransport(true);
-            const std::string filename = p.svc.playerMovie.getVariable("_root.filename");
-            if (p.svc.barMovie.getVariable("_level0.dvdName.text") != filename)
-                p.svc.barMovie.setVariable("_level0.dvdName.text", filename);
+            const std::string filename = p.svc.playerMovie.getVariable(movievar::playerFilename);
+            if (p.svc.barMovie.getVariable(movievar::barDvdName) != filename)
+                p.svc.barMovie.setVariable(movievar::barDvdName, filename);
             tmrCheckCD.enabled = false;
             p.state.userStopped = false;
         }

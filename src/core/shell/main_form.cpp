@@ -11,6 +11,7 @@
 #include "core/shell/program.h"
 #include "core/shell/splash_form.h"
 #include "core/skin/dvd_bar_form.h"
+#include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
 #include "core/text_util.h"
 
@@ -72,16 +73,17 @@ void MainForm::Form_Load() {
     volumeSlider.value = static_cast<int>(p.svc.engine.volume());
     movieProgress.value = 0;
 
-    const int movieWidth = static_cast<int>(leadingNumber(p.svc.playerMovie.getVariable("_width")));
+    const int movieWidth =
+        static_cast<int>(leadingNumber(p.svc.playerMovie.getVariable(movievar::width)));
     const int movieHeight =
-        static_cast<int>(leadingNumber(p.svc.playerMovie.getVariable("_height")));
+        static_cast<int>(leadingNumber(p.svc.playerMovie.getVariable(movievar::height)));
     width = movieWidth * screen.twipsPerPixelX;
     height = movieHeight * screen.twipsPerPixelY;
     p.svc.playerMovie.setSize(movieWidth, movieHeight);
     left = (screen.widthPixels * screen.twipsPerPixelX - width) / 2;
     top = p.dvdBarForm().top - height;
-    p.svc.playerMovie.setVariable("_root.filename", "Lumadisc");
-    p.svc.barMovie.setVariable("_level0.timeElapsed1.text", "");
+    p.svc.playerMovie.setVariable(movievar::playerFilename, "Lumadisc");
+    p.svc.barMovie.setVariable(movievar::barTimeElapsed, "");
 
     bool configLoaded = false;
     try {

@@ -1,12 +1,11 @@
 #include "core/skin/dvd_bar_form.h"
 
-#include "core/options/options_dialog.h"
-#include "core/platform/drives.h"
 #include "core/platform/environment.h"
 #include "core/platform/window_system.h"
-#include "core/playback/player_engine.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
+#include "core/skin/actions.h"
+#include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
 #include "core/text_util.h"
 
@@ -23,12 +22,14 @@ void DvdBarForm::Form_Load() {
     Environment& env = p.svc.environment;
     gui.loadMovie(env.joinPath(env.joinPath(env.applicationFolder(), "Resources"), "GUI.qml"));
     const ScreenMetrics screen = p.svc.windows.screen();
-    width = static_cast<int>(leadingNumber(gui.getVariable("_width"))) * screen.twipsPerPixelX;
-    height = static_cast<int>(leadingNumber(gui.getVariable("_height"))) * screen.twipsPerPixelY;
+    width =
+        static_cast<int>(leadingNumber(gui.getVariable(movievar::width))) * screen.twipsPerPixelX;
+    height =
+        static_cast<int>(leadingNumber(gui.getVariable(movievar::height))) * screen.twipsPerPixelY;
     left = (screen.widthPixels * screen.twipsPerPixelX - width) / 2;
     top = screen.heightPixels * screen.twipsPerPixelY - height - 70 * screen.twipsPerPixelY;
-    gui.setSize(static_cast<int>(leadingNumber(gui.getVariable("_width"))),
-                static_cast<int>(leadingNumber(gui.getVariable("_height"))));
+    gui.setSize(static_cast<int>(leadingNumber(gui.getVariable(movievar::width))),
+                static_cast<int>(leadingNumber(gui.getVariable(movievar::height))));
     writeVolumeTexts();
     doorOpen = false;
 }
@@ -51,12 +52,17 @@ void DvdBarForm::Form_Unload(int /*cancel*/) {
     m_program.svc.windows.endProgram();
 }
 
+void DvdBarForm::gui_Command(const std::string& command, const std::string& /*args*/) {
+    if (const Action* action = actionForCommand(command))
+        action->run(m_program, 0);
+}
+
 void DvdBarForm::writeVolumeTexts() {
     Program& p = m_program;
     const std::string text =
         p.text("032", "Volume") + " " + std::to_string(p.mainForm().volumeSlider.value);
-    p.svc.barMovie.setVariable("_level0.volumeText1.text", text);
-    p.svc.barMovie.setVariable("_level0.volumeText2.text", text);
+    p.svc.barMovie.setVariable(movievar::barVolumeText1, text);
+    p.svc.barMovie.setVariable(movievar::barVolumeText2, text);
 }
 
 void DvdBarForm::StartHook() {

@@ -20,6 +20,7 @@ public:
     void Form_Paint();
     void Form_Resize();
     void Form_Unload(int cancel);
+    // The control bar movie's command: runs the action of that command, if any (`actions()`).
     void gui_Command(const std::string& command, const std::string& args);
     void StartHook();
     void StopHook();
@@ -33,8 +34,6 @@ public:
     void writeVolumeTexts();
 
 private:
-    void dvdMenuKey(const std::string& variable, char letter);
-
     Program& m_program;
 };
 
