@@ -1,0 +1,197 @@
+#include "core/failure.h"
+#include "core/folderbrowse/browse_properties.h"
+#include "core/folderbrowse/folder_browse.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace lumadisc::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+struct ScriptedDialog : FolderDialog {
+    std::vector<BrowseInfo> shown;
+    std::string answer;
+    std::string BrowseForFolderPath(const BrowseInfo& info) override {
+        shown.push_back(info);
+        return answer;
+    }
+};
+
+struct RecordingHost : FolderBrowseHost {
+    bool running = true;
+    std::vector<std::string> changed;
+    bool userMode() const override { return running; }
+    void propertyChanged(const std::string& name) override { changed.push_back(name); }
+};
+
+class FolderBrowseTest : public ::testing::Test {
+protected:
+    ScriptedDialog dialog;
+    RecordingHost host;
+    FolderBrowse control{dialog, &host};
+};
+
+TEST_F(FolderBrowseTest, DialogFlagsFollowTheOptions) {
+    const std::vector<const char*> all = {
+        "OnlyFileSystemDirectories", "DontGoBelowDomain", "AllowEditBox",
+        "ValidateSelection",         "UseNewUI",          "BrowseForComputer",
+        "BrowseForPrinter",          "IncludeFiles"};
+    EXPECT_EQ(control.BuildBrowseFlags(), 0x0022u) << "defaults";
+    for (const char* name : all)
+        control.let(name, kTrue);
+    EXPECT_EQ(control.BuildBrowseFlags(), 0x7073u) << "all eight options on";
+    control.let("DontGoBelowDomain", kFalse);
+    control.let("IncludeFiles", kFalse);
+    EXPECT_EQ(control.BuildBrowseFlags(), 0x3071u) << "two options off again";
+}
+
+TEST_F(FolderBrowseTest, BrowseHandsTheOptionsToTheDialogAndKeepsItsLastAnswer) {
+    dialog.answer = "/home/user/Shots";
+    EXPECT_TRUE(control.Browse());
+    EXPECT_EQ(control.FullName(), "/home/user/Shots");
+    ASSERT_EQ(dialog.shown.size(), 1u);
+    EXPECT_EQ(dialog.shown[0].root, "");
+    EXPECT_EQ(dialog.shown[0].title, "Folder Browser");
+    EXPECT_EQ(dialog.shown[0].flags, 0x0022u);
+
+    control.let("StartDirectory", std::string("/media"));
+    dialog.answer = ""; // cancelled, or a choice without a path
+    EXPECT_FALSE(control.Browse());
+    EXPECT_EQ(control.FullName(), "") << "a cancel replaces the earlier result";
+    EXPECT_EQ(dialog.shown[1].root, "/media");
+}
+
+TEST_F(FolderBrowseTest, ReadOnlyPropertiesRefuseWritesByHostMode) {
+    for (const auto& [running, error] : {std::pair{true, 382}, std::pair{false, 387}}) {
+        host.running = running;
+        for (const char* name : {"FullName", "FolderName", "DisplayName"}) {
+            try {
+                control.let(name, std::string("x"));
+                ADD_FAILURE() << "writing " << name << " was accepted";
+            } catch (const Failure& failure) {
+                EXPECT_EQ(failure.number(), error) << name << (running ? " at run time" : "");
+            }
+            EXPECT_EQ(control.text(name), "") << name << " changed by a refused write";
+        }
+        try {
+            control.let("FileHidden", kTrue);
+            ADD_FAILURE() << "writing FileHidden was accepted";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.number(), error);
+        }
+    }
+    EXPECT_THAT(host.changed, IsEmpty()) << "the host was told of a refused write";
+    control.let("StartDirectory", std::string("/srv"));
+    control.let("Enabled", kFalse);
+    EXPECT_THAT(host.changed, ElementsAre("StartDirectory", "Enabled"));
+}
+
+TEST_F(FolderBrowseTest, PropertyBagHoldsOnlyWhatDiffersFromTheDefaults) {
+    PropertyBag bag;
+    control.WriteProperties(bag);
+    EXPECT_THAT(bag.entries, IsEmpty()) << "defaults were written";
+
+    control.let("AllowEditBox", kTrue);
+    control.let("Caption", std::string("Pick a folder"));
+    control.let("DontGoBelowDomain", kFalse);
+    control.WriteProperties(bag);
+    EXPECT_EQ(bag.entries, (Entries{{"Caption", "Pick a folder"},
+                                    {"DontGoBelowDomain", "0"},
+                                    {"AllowEditBox", "-1"}}));
+
+    FolderBrowse restored(dialog);
+    restored.ReadProperties(bag);
+    EXPECT_EQ(restored.BuildBrowseFlags(), 0x0030u);
+    EXPECT_EQ(restored.text("Caption"), "Pick a folder");
+    // Saved result fields come back too, though nothing computes them.
+    restored.ReadProperties(PropertyBag{{{"FolderName", "Shots"}, {"FileHidden", "-1"}}});
+    EXPECT_EQ(restored.text("FolderName"), "Shots");
+    EXPECT_EQ(restored.boolean("FileHidden"), kTrue);
+    EXPECT_EQ(restored.text("Caption"), "Folder Browser") << "a missing entry reads as default";
+    EXPECT_EQ(restored.BuildBrowseFlags(), 0x0022u);
+}
+
+TEST_F(FolderBrowseTest, KeepsItsFixedSquare) {
+    int width = 4000;
+    int height = 12;
+    control.UserControl_Resize(width, height);
+    EXPECT_EQ(width, 390);
+    EXPECT_EQ(height, 390);
+}
+
+// The settings page over a designer whose selection the test sets.
+class BrowsePropertiesTest : public ::testing::Test, public PropertyPageSite {
+protected:
+    std::vector<FolderBrowse*> SelectedControls() override { return selected; }
+    std::vector<int> boxes() const {
+        return {page.chkIncludeFiles.value,
+                page.chkBrowseForPrinter.value,
+                page.chkBrowseForComputer.value,
+                page.chkUseNewUI.value,
+                page.chkValidateSelection.value,
+                page.chkAllowEditBox.value,
+                page.chkDontGoBelowDomain.value,
+                page.chkOnlyFileSystemDirectories.value,
+                page.chkEnabled.value};
+    }
+
+    ScriptedDialog dialog;
+    RecordingHost firstHost;
+    RecordingHost secondHost;
+    FolderBrowse first{dialog, &firstHost};
+    FolderBrowse second{dialog, &secondHost};
+    std::vector<FolderBrowse*> selected{&first};
+    BrowseProperties page{*this};
+};
+
+TEST_F(BrowsePropertiesTest, LoadsTheDefaultsAsThreeTickedBoxes) {
+    page.SelectionChanged();
+    EXPECT_EQ(boxes(), (std::vector<int>{0, 0, 0, 0, 1, 0, 1, 0, 1}));
+    EXPECT_EQ(page.txtCaption.text, "Folder Browser");
+    EXPECT_EQ(page.txtStartDirectory.text, "");
+    EXPECT_EQ(page.caption, "BrowseProperties");
+}
+
+TEST_F(BrowsePropertiesTest, TogglingTwiceMarksChangedAndApplyWritesAllEleven) {
+    page.SelectionChanged();
+    page.Changed = false;
+    for (int i = 0; i < 2; ++i) {
+        page.chkUseNewUI.value ^= 1;
+        page.chkUseNewUI_Click();
+    }
+    EXPECT_EQ(page.chkUseNewUI.value, 0);
+    EXPECT_TRUE(page.Changed);
+    page.ApplyChanges();
+    EXPECT_THAT(firstHost.changed,
+                ElementsAre("IncludeFiles", "BrowseForPrinter", "BrowseForComputer", "UseNewUI",
+                            "ValidateSelection", "AllowEditBox", "DontGoBelowDomain",
+                            "OnlyFileSystemDirectories", "Caption", "StartDirectory", "Enabled"));
+    EXPECT_EQ(first.BuildBrowseFlags(), 0x0022u) << "applying unchanged boxes changed options";
+}
+
+TEST_F(BrowsePropertiesTest, WorksOnTheFirstSelectedControlOnly) {
+    page.SelectionChanged();
+    page.Changed = false;
+    second.let("IncludeFiles", kTrue);
+    first.let("Caption", std::string("Other"));
+    selected = {&second, &first};
+    page.SelectionChanged();
+    EXPECT_TRUE(page.Changed) << "loading a differing box did not raise its handler";
+    EXPECT_EQ(page.chkIncludeFiles.value, 1);
+    EXPECT_EQ(page.txtCaption.text, "Folder Browser") << "read from the second control";
+
+    page.chkAllowEditBox.value = 1;
+    page.txtStartDirectory.text = "/srv";
+    firstHost.changed.clear();
+    page.ApplyChanges();
+    EXPECT_EQ(second.boolean("AllowEditBox"), kTrue);
+    EXPECT_EQ(second.text("StartDirectory"), "/srv");
+    EXPECT_THAT(firstHost.changed, IsEmpty()) << "the second selected control was written";
+}
+
+} // namespace
+} // namespace lumadisc::test

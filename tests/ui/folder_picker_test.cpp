@@ -1,0 +1,118 @@
+#include "support/test_paths.h"
+#include "ui/folderbrowse/folder_browse_widget.h"
+#include "ui/folderbrowse/folder_picker_dialog.h"
+#include "ui/skin_test_support.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTimer>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace lumadisc {
+namespace {
+
+struct FolderPickerTest : ::testing::Test {
+    FolderPickerTest() {
+        test::skinTestApp();
+        std::filesystem::create_directories(root() / "Shots" / "2024");
+        std::filesystem::create_directories(top.path() / "beside");
+        test::writeFile(root() / "notes.txt", "x");
+    }
+    QString path(const char* below = "") const {
+        return QDir::cleanPath(QString::fromStdString((root() / below).string()));
+    }
+    static void type(FolderPickerDialog& dialog, const QString& text) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("folderEdit"))->setText(text);
+    }
+    // Runs `user` once the control's dialog is up, standing in for the person in front of it.
+    static void whenShown(const std::function<void(FolderPickerDialog&)>& user) {
+        QTimer::singleShot(0, [user] {
+            auto* dialog = qobject_cast<FolderPickerDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr) << "no modal folder dialog";
+            user(*dialog);
+        });
+    }
+
+    test::TempDir top;
+    // The dialog's root, with a folder beside it that must not show.
+    std::filesystem::path root() const { return top.path() / "inner"; }
+};
+
+TEST_F(FolderPickerTest, TheTreeStartsAtTheRootAndTypedPathsStayBelowIt) {
+    FolderPickerDialog dialog({root().string(), "Pick", kEditBox}, nullptr);
+    auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("folderTree"));
+    auto* proxy = qobject_cast<QSortFilterProxyModel*>(tree->model());
+    auto* files = qobject_cast<QFileSystemModel*>(proxy->sourceModel());
+    const QModelIndex above = files->index(QString::fromStdString(top.path().string()));
+    for (int i = 0; i < 200 && files->rowCount(above) < 2; ++i)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    ASSERT_EQ(files->rowCount(above), 2) << "the folder above the root was not read";
+    ASSERT_EQ(tree->model()->rowCount(tree->rootIndex()), 1) << "more than the root at the top";
+    EXPECT_EQ(dialog.chosenPath(), path()) << "the dialog does not start on its root";
+
+    type(dialog, QStringLiteral("Shots/2024"));
+    EXPECT_EQ(dialog.chosenPath(), path("Shots/2024"));
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_TRUE(ok->isEnabled());
+    for (const QString& outside :
+         {QStringLiteral("/"), QStringLiteral(".."), QStringLiteral("Shots/../.."),
+          QStringLiteral("missing"), QStringLiteral("notes.txt")}) {
+        type(dialog, outside);
+        EXPECT_EQ(dialog.chosenPath(), QString()) << outside.toStdString() << " was choosable";
+        EXPECT_FALSE(ok->isEnabled()) << outside.toStdString();
+    }
+}
+
+TEST_F(FolderPickerTest, FlagsAddFilesTheNewFolderButtonOrLeaveNothingToChoose) {
+    FolderPickerDialog files({root().string(), "", kEditBox | kBrowseIncludeFiles}, nullptr);
+    type(files, QStringLiteral("notes.txt"));
+    EXPECT_EQ(files.chosenPath(), path("notes.txt")) << "files are not choosable";
+
+    FolderPickerDialog printers({root().string(), "", kEditBox | kBrowseForPrinter}, nullptr);
+    type(printers, QStringLiteral("Shots"));
+    EXPECT_EQ(printers.chosenPath(), QString()) << "a folder counted as a printer";
+
+    FolderPickerDialog plain({root().string(), "", 0}, nullptr);
+    EXPECT_EQ(plain.findChild<QLineEdit*>(), nullptr) << "edit box without AllowEditBox";
+    EXPECT_EQ(plain.findChild<QPushButton*>(QStringLiteral("newFolder")), nullptr);
+    FolderPickerDialog newUi({root().string(), "", kNewDialogStyle}, nullptr);
+    newUi.findChild<QPushButton*>(QStringLiteral("newFolder"))->click();
+    EXPECT_TRUE(QFileInfo(path("New Folder")).isDir()) << "New Folder made no folder";
+}
+
+TEST_F(FolderPickerTest, BrowseShowsTheDialogModallyAndTakesItsAnswer) {
+    QWidget form;
+    auto* control = new FolderBrowseWidget(&form);
+    control->setStartDirectory(path());
+    control->setAllowEditBox(true);
+    control->setCaption(QStringLiteral("Where do snapshots go?"));
+    form.show();
+
+    whenShown([](FolderPickerDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("caption"))->text(),
+                  QStringLiteral("Where do snapshots go?"));
+        EXPECT_EQ(dialog.parentWidget(), dialog.parentWidget()->window()) << "not over its form";
+        type(dialog, QStringLiteral("Shots"));
+        dialog.accept();
+    });
+    EXPECT_TRUE(control->Browse());
+    EXPECT_EQ(control->fullName(), path("Shots"));
+
+    whenShown([](FolderPickerDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(control->Browse());
+    EXPECT_EQ(control->fullName(), QString()) << "a cancel kept the earlier folder";
+    EXPECT_EQ(control->size(), QSize(26, 26)) << "390 twips at 96 dots per inch";
+}
+
+} // namespace
+} // namespace lumadisc
