@@ -1,42 +1,18 @@
-# Shared set-up of the whole-program benchmarks: the real program in its own copy of the
-# application folder, with its own HOME, XDG_RUNTIME_DIR and Xvfb display, as the end-to-end
-# tests run it. Source it with the build folder as $1.
+# Shared set-up of the whole-program benchmarks: the real program in a session of its own, as
+# the end-to-end tests run it (tests/e2e/session.sh). Source it with the build folder as $1.
 set -euo pipefail
-
 BUILD=$(cd "${1:?usage: $0 BUILD_DIR [...]}" && pwd)
-BENCH_DIR=$(mktemp -d "/tmp/lumadisc-bench.XXXXXX")
-APP="$BENCH_DIR/app"
+SESSION_NAME=bench SESSION_APP_SOURCE="$BUILD/app"
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/session.sh"
+BENCH_DIR=$SESSION_DIR
+declare -n BENCH_PIDS=SESSION_PIDS
 DISC="$BUILD/sample-disc/lumadisc-sample.iso"
 CLOCK="$BUILD/bench/window_clock"
 BARE="$BUILD/bench/bare_libvlc"
 for needed in "$BUILD/app/lumadisc" "$CLOCK" "$BARE" "$DISC"; do
     [[ -e $needed ]] || { echo "$needed is missing: build the tree first" >&2; exit 1; }
 done
-cp -r "$BUILD/app" "$APP"
-export HOME="$BENCH_DIR/home" XDG_RUNTIME_DIR="$BENCH_DIR/runtime"
-export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
-mkdir -p "$HOME/Desktop" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export LUMADISC_ENGINE_ARGS="--aout=dummy"
-unset QT_QPA_PLATFORM
-BENCH_PIDS=()
 CLK_TCK=$(getconf CLK_TCK)
-
-bench_cleanup() {
-    for pid in "${BENCH_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$BENCH_DIR"
-}
-trap bench_cleanup EXIT
-
-# Starts Xvfb on a free display, 1024 x 768 x 24, as the end-to-end tests do.
-start_display() {
-    local fd_file="$BENCH_DIR/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-    BENCH_PIDS+=($!)
-    for _ in $(seq 50); do [[ -s "$fd_file" ]] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$fd_file")"
-}
 
 # Ends a process this script started and waits for it.
 stop_process() {
@@ -73,18 +49,4 @@ now_s() {
 median() {
     sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2];
         else printf "%.4g\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-# Clicks a place of the control bar (coordinates inside the 800 x 100 bar).
-BAR_WINDOW=""
-click_bar() {
-    if [[ -z $BAR_WINDOW ]]; then
-        for id in $(xdotool search --onlyvisible --class lumadisc 2>/dev/null); do
-            [[ $(xwininfo -id "$id" | awk '/^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print w "x" h}') == 800x100 ]] &&
-                BAR_WINDOW=$id
-        done
-    fi
-    local x y
-    read -r x y < <(xwininfo -id "$BAR_WINDOW" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
-    xdotool mousemove $((x + $1)) $((y + $2)) click 1
 }

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Start-up: both windows placed by the program, the default settings file, the second-copy
-# warning, and the end through the control bar's exit button.
+# Start-up and the ways out: both windows placed by the program, the default settings file (also
+# in place of a short or garbled one), the second-copy warning, and every way out ending the
+# process: the control bar's exit and power buttons, and closing either window through the
+# window manager. Nothing is written at shutdown.
 source "$(dirname "$0")/lib.sh"
-start_display
+start_display # no window manager: the windows sit where the program puts them
+
+defaults=$(printf 'English.ini\r\n%s\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n' "$HOME/Desktop")
+printf 'French.ini\r\n/tmp\r\n 1 \r\n' >"$APP/Config.cfg"
 start_lumadisc
 find_windows
-
 [[ $(geometry_of "$BAR") == "800x100+112+598" ]] || fail "control bar at $(geometry_of "$BAR")"
 [[ $(geometry_of "$MAIN") == "385x400+319+198" ]] || fail "main window at $(geometry_of "$MAIN")"
 [[ $(xdotool getwindowname "$MAIN") == "Lumadisc" ]] || fail "main window title"
-
-expected=$(printf 'English.ini\r\n%s\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n' "$HOME/Desktop")
-[[ "$(cat "$APP/Config.cfg")" == "$expected" ]] || fail "default Config.cfg: $(od -c "$APP/Config.cfg" | head)"
+[[ "$(cat "$APP/Config.cfg")" == "$defaults" ]] || fail "a short Config.cfg was not replaced"
 sleep 0.5
 shot windows
 
@@ -25,12 +27,29 @@ shot second-copy
 xdotool windowfocus --sync "$warning" 2>/dev/null || true
 xdotool key Return
 wait_exit "$second"
-kill -0 "$LUMADISC_PID" || fail "the first copy ended"
-[[ $(geometry_of "$BAR") == "800x100+112+598" ]] || fail "the first copy changed"
+kill -0 "$LUMADISC_PID" || fail "the first copy ended with the second"
 
-# The control bar's exit ends the program; nothing is written at shutdown.
 before=$(stat -c %Y.%s "$APP/Config.cfg")
 press_bar exit
 wait_exit "$LUMADISC_PID"
 [[ $(stat -c %Y.%s "$APP/Config.cfg") == "$before" ]] || fail "Config.cfg changed at shutdown"
+
+start_window_manager
+for way in close-main close-bar power; do
+    start_lumadisc
+    find_windows
+    case $way in
+    close-main) wmctrl -i -c "$MAIN" ;;
+    close-bar) wmctrl -i -c "$BAR" ;;
+    power) press_bar power ;;
+    esac
+    wait_exit "$LUMADISC_PID"
+done
+
+# Binary garbage as settings never stops the program from starting.
+head -c 20000 /dev/urandom >"$APP/Config.cfg"
+start_lumadisc
+find_windows
+press_bar exit
+wait_exit "$LUMADISC_PID"
 echo "PASS"

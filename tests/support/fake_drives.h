@@ -33,16 +33,60 @@ public:
     std::map<std::string, VolumeInfo> discImages;
 
     Drive& add(std::string name, int type, std::optional<VolumeInfo> volume, bool videoFolder,
-               std::string mountPoint = {});
-    Drive* find(const std::string& name);
+               std::string mountPoint = {}) {
+        return drives.emplace_back(
+            Drive{std::move(name), type, std::move(volume), videoFolder, std::move(mountPoint)});
+    }
+    Drive* find(const std::string& name) {
+        for (auto& drive : drives)
+            if (drive.name == name)
+                return &drive;
+        return nullptr;
+    }
 
-    std::vector<std::string> logicalDrives() override;
-    int driveType(const std::string& drive) override;
-    std::optional<VolumeInfo> volumeInformation(const std::string& drive) override;
-    bool videoFolderExists(const std::string& drive) override;
-    bool isRootOf(const std::string& drive, const std::string& root) override;
-    bool setDoor(const std::string& drive, bool open) override;
-    bool addVirtualDrive(const std::string& path) override;
+    std::vector<std::string> logicalDrives() override {
+        std::vector<std::string> names;
+        for (const auto& drive : drives)
+            names.push_back(drive.name);
+        return names;
+    }
+    int driveType(const std::string& drive) override {
+        const Drive* found = find(drive);
+        return found ? found->type : 0;
+    }
+    std::optional<VolumeInfo> volumeInformation(const std::string& drive) override {
+        m_journal.add("drives.volume " + drive);
+        const Drive* found = find(drive);
+        return found ? found->volume : std::nullopt;
+    }
+    bool videoFolderExists(const std::string& drive) override {
+        m_journal.add("drives.videoFolder " + drive);
+        const Drive* found = find(drive);
+        return found && found->volume && found->videoFolder;
+    }
+    bool isRootOf(const std::string& drive, const std::string& root) override {
+        if (m_style == Style::Reference)
+            return drive + "\\" == root;
+        const Drive* found = find(drive);
+        if (!found || root == found->name)
+            return found != nullptr;
+        const std::string& mount = found->mountPoint;
+        return !mount.empty() && (root == mount || root == mount + "/" ||
+                                  root == "file://" + mount || root == "file://" + mount + "/");
+    }
+    bool setDoor(const std::string& drive, bool open) override {
+        m_journal.add(std::string("drives.door ") + (open ? "open " : "close ") + drive);
+        return !doorFails && find(drive) != nullptr;
+    }
+    bool addVirtualDrive(const std::string& path) override {
+        m_journal.add("drives.addVirtual " + path);
+        const auto image = discImages.find(path);
+        if (image == discImages.end())
+            return false;
+        if (!find(path))
+            add(path, kOptical, image->second, true);
+        return true;
+    }
 
 private:
     Journal& m_journal;

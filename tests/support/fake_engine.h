@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/failure.h"
 #include "core/playback/player_engine.h"
 #include "support/journal.h"
 
@@ -9,7 +10,7 @@
 
 namespace lumadisc::test {
 
-// An engine whose state is plain fields; each call is journalled, and any operation named in
+// An engine whose state is plain fields; each command is journalled, and any operation named in
 // `failing` throws Failure.
 class FakeEngine : public PlayerEngine {
 public:
@@ -20,32 +21,72 @@ public:
     long elapsed = -1;
     long length = -1;
     long vol = 50;
-    bool muted = false;
     long items = 0;
     std::string target;
     std::vector<std::string> options;
     std::set<std::string> failing;
 
-    bool isPlaying() override;
-    float position() override;
-    void setPosition(float position) override;
-    long elapsedSeconds() override;
-    long lengthSeconds() override;
-    long volume() override;
-    void setVolume(long volume) override;
-    void play() override;
-    void pause() override;
-    void stop() override;
-    void jump(long direction) override;
-    void switchMute() override;
-    void setEngineVariable(const std::string& name, int value) override;
-    void clearItems() override;
-    long itemCount() override;
-    void addItem(const std::string& target, const std::vector<std::string>& options, long mode,
-                 long position) override;
+    bool isPlaying() override {
+        check("isPlaying");
+        return playing;
+    }
+    float position() override {
+        check("position");
+        return pos;
+    }
+    long elapsedSeconds() override { return elapsed; }
+    long lengthSeconds() override { return length; }
+    long volume() override { return vol; }
+    long itemCount() override { return items; }
+    void setPosition(float position) override {
+        call("setPosition", std::to_string(position));
+        pos = position;
+    }
+    void setVolume(long volume) override {
+        call("setVolume", std::to_string(volume));
+        vol = volume;
+    }
+    void play() override {
+        call("play");
+        playing = true;
+        pos = pos < 0 ? 0 : pos;
+    }
+    void pause() override {
+        call("pause");
+        playing = false;
+    }
+    void stop() override {
+        call("stop");
+        playing = false;
+        pos = -1;
+    }
+    void jump(long direction) override { call("jump", std::to_string(direction)); }
+    void switchMute() override { call("switchMute"); }
+    void setEngineVariable(const std::string& name, int value) override {
+        call("setEngineVariable", name + "=" + std::to_string(value));
+    }
+    void clearItems() override {
+        call("clearItems");
+        items = 0;
+    }
+    void addItem(const std::string& newTarget, const std::vector<std::string>& newOptions,
+                 long mode, long position) override {
+        call("addItem",
+             newTarget + " mode=" + std::to_string(mode) + " pos=" + std::to_string(position));
+        target = newTarget;
+        options = newOptions;
+        items = 1;
+    }
 
 private:
-    void call(const std::string& name, const std::string& detail = {});
+    void check(const std::string& name) const {
+        if (failing.count(name))
+            throw Failure("engine." + name + " failed", 1);
+    }
+    void call(const std::string& name, const std::string& detail = {}) {
+        m_journal.add("engine." + name + (detail.empty() ? "" : " " + detail));
+        check(name);
+    }
     Journal& m_journal;
 };
 

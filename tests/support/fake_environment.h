@@ -13,10 +13,12 @@ public:
     std::string commandLineText;
     std::string temp;
 
-    std::string applicationFolder() override;
-    std::string commandLine() override;
-    std::string tempFolder() override;
-    std::string joinPath(const std::string& folder, const std::string& name) override;
+    std::string applicationFolder() override { return appFolder; }
+    std::string commandLine() override { return commandLineText; }
+    std::string tempFolder() override { return temp; }
+    std::string joinPath(const std::string& folder, const std::string& name) override {
+        return folder + "/" + name;
+    }
 };
 
 } // namespace lumadisc::test

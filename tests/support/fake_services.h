@@ -20,6 +20,11 @@ struct ProgramEnded : std::runtime_error {
     ProgramEnded() : std::runtime_error("program ended") {}
 };
 
+inline std::string windowName(WindowId window) {
+    const char* names[] = {"splash", "main", "bar", "options", "about"};
+    return names[static_cast<int>(window)];
+}
+
 class FakeWindowSystem : public WindowSystem {
 public:
     explicit FakeWindowSystem(Journal& journal) : m_journal(journal) {}
@@ -32,11 +37,29 @@ public:
     std::vector<std::string> popupCaptions;
 
     ScreenMetrics screen() override { return metrics; }
-    void dragWindow(WindowId window) override;
-    void showModal(WindowId window) override;
-    const MenuItem* popupMenu(WindowId owner, const MenuItem& menu) override;
-    void hookMovie(WindowId window, bool install) override;
-    [[noreturn]] void endProgram() override;
+    void dragWindow(WindowId window) override {
+        m_journal.add("windows.drag " + windowName(window));
+    }
+    void showModal(WindowId window) override {
+        m_journal.add("windows.modal " + windowName(window));
+        if (whileModal)
+            whileModal(window);
+    }
+    const MenuItem* popupMenu(WindowId owner, const MenuItem& menu) override {
+        m_journal.add("windows.popup " + windowName(owner) + " " + menu.name);
+        popupCaptions.clear();
+        for (const auto& item : menu.children)
+            if (item.visible)
+                popupCaptions.push_back(item.caption);
+        return choose ? choose(menu) : nullptr;
+    }
+    void hookMovie(WindowId window, bool install) override {
+        m_journal.add((install ? "windows.hook " : "windows.unhook ") + windowName(window));
+    }
+    [[noreturn]] void endProgram() override {
+        m_journal.add("windows.end");
+        throw ProgramEnded();
+    }
 
 private:
     Journal& m_journal;
@@ -56,7 +79,11 @@ public:
     MessageResult answer = MessageResult::Ok;
 
     MessageResult messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon,
-                             const std::string& title) override;
+                             const std::string& title) override {
+        m_journal.add("dialogs.message " + title + ": " + text);
+        shown.push_back({text, buttons, icon, title});
+        return answer;
+    }
 
 private:
     Journal& m_journal;
@@ -66,8 +93,13 @@ class FakeSingleInstance : public SingleInstance {
 public:
     explicit FakeSingleInstance(Journal& journal) : m_journal(journal) {}
     bool otherRunning = false;
-    bool previousInstanceRunning() override;
-    void createNamedLock(const std::string& name) override;
+    bool previousInstanceRunning() override {
+        m_journal.add("instance.test");
+        return otherRunning;
+    }
+    void createNamedLock(const std::string& name) override {
+        m_journal.add("instance.lock " + name);
+    }
 
 private:
     Journal& m_journal;
@@ -85,7 +117,11 @@ class FakeDiskSpace : public DiskSpace {
 public:
     bool succeeds = true;
     Figures figures{1'000'000'000, 2'000'000'000, 1'000'000'000};
-    bool query(const std::string& folder, Figures& result) override;
+    bool query(const std::string&, Figures& result) override {
+        if (succeeds)
+            result = figures;
+        return succeeds;
+    }
 };
 
 class FakeLauncher : public Launcher {
@@ -93,7 +129,11 @@ public:
     explicit FakeLauncher(Journal& journal) : m_journal(journal) {}
     bool succeeds = true;
     std::vector<std::string> opened;
-    bool open(const std::string& target) override;
+    bool open(const std::string& target) override {
+        m_journal.add("launcher.open " + target);
+        opened.push_back(target);
+        return succeeds;
+    }
 
 private:
     Journal& m_journal;

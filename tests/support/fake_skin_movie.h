@@ -16,18 +16,29 @@ public:
 
     int width;
     int height;
-    std::string loadedPath;
-    bool failLoad = false;
     int sizeWidth = 0;
     int sizeHeight = 0;
     int writes = 0;
     std::map<std::string, std::string> variables;
 
-    void loadMovie(const std::string& path) override;
-    void setVariable(const std::string& path, const std::string& value) override;
-    std::string getVariable(const std::string& path) override;
-    void setSize(int width, int height) override;
-
+    void loadMovie(const std::string& path) override { m_journal.add(m_name + ".load " + path); }
+    void setVariable(const std::string& path, const std::string& value) override {
+        m_journal.add(m_name + ".set " + path + "=" + value);
+        ++writes;
+        variables[path] = value;
+    }
+    std::string getVariable(const std::string& path) override {
+        if (path == "_width" || path == "_height")
+            return std::to_string(path == "_width" ? width : height);
+        const auto it = variables.find(path);
+        return it == variables.end() ? std::string() : it->second;
+    }
+    void setSize(int newWidth, int newHeight) override {
+        m_journal.add(m_name + ".size " + std::to_string(newWidth) + "x" +
+                      std::to_string(newHeight));
+        sizeWidth = newWidth;
+        sizeHeight = newHeight;
+    }
     // The user clicks something in the movie.
     void click(const std::string& command, const std::string& args = {}) {
         raiseCommand(command, args);

@@ -18,7 +18,13 @@ struct Journal {
             onAdd(entries.back());
     }
     // Entries that start with `prefix`, in order.
-    std::vector<std::string> with(const std::string& prefix) const;
+    std::vector<std::string> with(const std::string& prefix) const {
+        std::vector<std::string> result;
+        for (const auto& entry : entries)
+            if (entry.starts_with(prefix))
+                result.push_back(entry);
+        return result;
+    }
 };
 
 } // namespace lumadisc::test

@@ -18,9 +18,6 @@ std::filesystem::path fromEnv(const char* name, const char* builtIn) {
 std::filesystem::path sampleDiscDir() {
     return fromEnv("LUMADISC_SAMPLE_DISC_DIR", LUMADISC_TEST_SAMPLE_DISC_DIR);
 }
-std::filesystem::path appDir() {
-    return fromEnv("LUMADISC_APP_DIR", LUMADISC_TEST_APP_DIR);
-}
 std::filesystem::path sourceDir() {
     return fromEnv("LUMADISC_SOURCE_DIR", LUMADISC_TEST_SOURCE_DIR);
 }

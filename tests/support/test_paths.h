@@ -7,7 +7,6 @@ namespace lumadisc::test {
 
 // Folders handed to the suites by CTest.
 std::filesystem::path sampleDiscDir();
-std::filesystem::path appDir();
 std::filesystem::path sourceDir();
 
 // A fresh, empty temporary folder removed when the object goes away.

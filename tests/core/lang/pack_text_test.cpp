@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,54 +15,54 @@ using namespace std::string_literals;
 
 const std::string kNone = "(none)";
 
-// Looks up each [section, key] in the file and compares with what should be found.
-void expectLookups(const std::string& file,
-                   const std::vector<std::array<std::string, 3>>& lookups) {
-    const ProfileFile pack(file);
-    for (const auto& [section, key, found] : lookups)
-        EXPECT_EQ(pack.find(section, key).value_or(kNone), found)
-            << "[" << section << "] " << key << " in " << ::testing::PrintToString(file);
-}
-
-TEST(ProfileFile, Sections) {
-    // Names match without regard to case and surrounding blanks.
-    expectLookups("[language PACK]\n05=found\n", {{"Language Pack", "05", "found"},
-                                                  {"  Language Pack ", "05", "found"},
-                                                  {"LanguagePack", "05", kNone}});
-    expectLookups("  [ \tLanguage Pack\t ]  \n05=found\n", {{"Language Pack", "05", "found"}});
-    // Only the first section of a name counts.
-    expectLookups("[Pack]\n05=first\n[Other]\n06=other\n[PACK]\n05=second\n07=late\n",
-                  {{"Pack", "05", "first"},
-                   {"Pack", "07", kNone},
-                   {"Other", "06", "other"},
-                   {"Other", "05", kNone}});
-    // Keys before any header belong to no section.
-    expectLookups("05=orphan\n[]\n06=unnamed\n",
-                  {{"", "05", kNone}, {"", "06", "unnamed"}, {"Pack", "05", kNone}});
-    // A header ends at its first closing bracket; an unclosed one is an ordinary line.
-    expectLookups("[Pack] trailing words ]\n05=x\n", {{"Pack", "05", "x"}});
-    expectLookups("[Pa]ck]\n05=x\n", {{"Pa", "05", "x"}});
-    expectLookups("[Pack]\n[Other\n05=still pack\n[x=1\n",
-                  {{"Pack", "05", "still pack"}, {"Pack", "[x", "1"}, {"Other", "05", kNone}});
-}
-
-TEST(ProfileFile, Keys) {
-    expectLookups(
-        "[P]\n \tKey One \t= value\n",
-        {{"P", "key one", "value"}, {"P", "  KEY ONE\t", "value"}, {"P", "KeyOne", kNone}});
-    // Numbers of different length are different keys; the first entry of a key wins.
-    expectLookups(
-        "[P]\n10=&File\n010=Error\n05=one\n05=two\n06=\n06=two\n",
-        {{"P", "10", "&File"}, {"P", "010", "Error"}, {"P", "05", "one"}, {"P", "06", ""}});
-    // Lines without "=" are skipped; comments are keys that start with ";"; "" is a key too.
-    expectLookups("[P]\n05\njust words\n05=value\n;07=commented\n# 08=hash\n  =empty name\n",
-                  {{"P", "05", "value"},
-                   {"P", "just words", kNone},
-                   {"P", "07", kNone},
-                   {"P", ";07", "commented"},
-                   {"P", "# 08", "hash"},
-                   {"P", "", "empty name"}});
-    expectLookups("; [P]\n05=x\n", {{"P", "05", kNone}});
+TEST(ProfileFile, SectionsKeysAndLines) {
+    struct Lookup {
+        std::string file, section, key, found;
+    };
+    const Lookup lookups[] = {
+        // Section names match without regard to case and surrounding blanks.
+        {"[language PACK]\n05=found\n", "  Language Pack ", "05", "found"},
+        {"[language PACK]\n05=found\n", "LanguagePack", "05", kNone},
+        {"  [ \tLanguage Pack\t ]  \n05=found\n", "Language Pack", "05", "found"},
+        // Only the first section of a name counts.
+        {"[P]\n05=first\n[O]\n06=o\n[p]\n05=second\n07=late\n", "P", "05", "first"},
+        {"[P]\n05=first\n[O]\n06=o\n[p]\n05=second\n07=late\n", "P", "07", kNone},
+        {"[P]\n05=first\n[O]\n06=o\n[p]\n05=second\n07=late\n", "O", "05", kNone},
+        // Keys before any header belong to no section; "[]" names the empty one.
+        {"05=orphan\n[]\n06=unnamed\n", "", "05", kNone},
+        {"05=orphan\n[]\n06=unnamed\n", "", "06", "unnamed"},
+        // A header ends at its first closing bracket; an unclosed one is an ordinary line.
+        {"[Pa]ck] trailing ]\n05=x\n", "Pa", "05", "x"},
+        {"[P]\n[Other\n05=still P\n", "P", "05", "still P"},
+        {"[P]\n[x=1\n", "P", "[x", "1"},
+        // Keys match without regard to case and surrounding blanks; "010" is not "10".
+        {"[P]\n \tKey One \t= value\n", "P", "  KEY ONE\t", "value"},
+        {"[P]\n \tKey One \t= value\n", "P", "KeyOne", kNone},
+        {"[P]\n10=&File\n010=Error\n", "P", "010", "Error"},
+        {"[P]\n010=Error\n", "P", "10", kNone},
+        // The first entry of a key wins, even when empty.
+        {"[P]\n05=one\n05=two\n", "P", "05", "one"},
+        {"[P]\n06=\n06=two\n", "P", "06", ""},
+        // Lines without "=" are skipped; comments are keys that start with ";".
+        {"[P]\n05\njust words\n05=value\n", "P", "05", "value"},
+        {"[P]\n;07=commented\n", "P", "07", kNone},
+        {"[P]\n  =empty name\n", "P", "", "empty name"},
+        {"; [P]\n05=x\n", "P", "05", kNone},
+        // Every line break convention ends a line.
+        {"[P]\r\n05=crlf\r\n06=x\r\n", "P", "05", "crlf"},
+        {"[P]\r05=cr\r06=x\r", "P", "05", "cr"},
+        {"[P]\r06=x\n\n05=mixed\r\n", "P", "05", "mixed"},
+        {"[P]\n05=no final break", "P", "05", "no final break"},
+        // A NUL ends the content of its line; a UTF-8 byte order mark is skipped.
+        {"[P]\n05=Hel\0lo\n06=next\n"s, "P", "05", "Hel"},
+        {"[P]\n05=Hel\0lo\n06=next\n"s, "P", "06", "next"},
+        {"[P]\n0\0 7=x\n[Q\0]\n08=y\n"s, "P", "08", "y"},
+        {"\0[P]\n05=x\n"s, "P", "05", kNone},
+        {"\xEF\xBB\xBF[P]\n05=x\n", "P", "05", "x"},
+    };
+    for (const Lookup& l : lookups)
+        EXPECT_EQ(ProfileFile(l.file).find(l.section, l.key).value_or(kNone), l.found)
+            << "[" << l.section << "] " << l.key << " in " << ::testing::PrintToString(l.file);
 }
 
 TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {
@@ -89,20 +88,6 @@ TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {
         const std::string key = (i < 9 ? "0" : "") + std::to_string(i + 1);
         EXPECT_EQ(pack.find("P", key), values[i]) << key;
     }
-}
-
-TEST(ProfileFile, Lines) {
-    // Every line break convention ends a line.
-    expectLookups("[P]\r\n05=crlf\r\n06=x\r\n", {{"P", "05", "crlf"}});
-    expectLookups("[P]\r05=cr\r06=x\r", {{"P", "05", "cr"}});
-    expectLookups("[P]\r06=x\n\n05=mixed\r\n", {{"P", "05", "mixed"}});
-    expectLookups("[P]\n05=no final break", {{"P", "05", "no final break"}});
-    expectLookups("[P]\r\r\n\n05=after blank lines", {{"P", "05", "after blank lines"}});
-    // A NUL ends the content of its line; a UTF-8 byte order mark is skipped.
-    expectLookups("[P]\n05=Hel\0lo\n06=next\n0\0 7=x\n[Q\0]\n08=y\n"s,
-                  {{"P", "05", "Hel"}, {"P", "06", "next"}, {"P", "0", kNone}, {"P", "08", "y"}});
-    expectLookups("\0[P]\n05=x\n"s, {{"P", "05", kNone}});
-    expectLookups("\xEF\xBB\xBF[P]\n05=x\n", {{"P", "05", "x"}});
 }
 
 TEST(ProfileGetString, DefaultsLoseTrailingBlanksAndTextIsCutToTheBuffer) {

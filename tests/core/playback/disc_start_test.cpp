@@ -2,8 +2,8 @@
 #include "core/drives/command_line_disc.h"
 #include "core/started_program.h"
 
-#include <algorithm>
 #include <filesystem>
+#include <set>
 
 namespace lumadisc {
 namespace {
@@ -34,13 +34,12 @@ TEST_F(DiscStart, PlayDvdMatchesTheRootExactly) {
     h.drives.add("E:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
     start();
     EXPECT_EQ(playDvd("E:\\"), "dvd://E:");
-    EXPECT_EQ(state().lastDriveIndex, 1); // menu item i - 1 of list entry i
+    EXPECT_EQ(state().lastDriveIndex, 1); // the second optical drive
     for (const char* root : {"e:\\", "E:", "\"E:\\\"", " E:\\", "E:\\ ", "C:\\", "F:\\"})
-        EXPECT_EQ(playDvd(root), "") << root;
+        EXPECT_EQ(playDvd(root), "") << "root " << root << " started a disc";
     EXPECT_THAT(h.dialogs.shown, IsEmpty());
-    // An empty root does not even look at the drives.
     playDvd("");
-    EXPECT_THAT(h.journal.entries, IsEmpty());
+    EXPECT_THAT(h.journal.entries, IsEmpty()) << "an empty root looked at the drives";
 }
 
 class MountedDiscStart : public DiscStart {
@@ -56,10 +55,10 @@ TEST_F(MountedDiscStart, PlayDvdAcceptsWhatTheDesktopHandsOver) {
     for (const char* root :
          {"/media/u/MY (FILM)", "/media/u/MY (FILM)/", "file:///media/u/MY (FILM)", "/dev/sr1"}) {
         EXPECT_EQ(playDvd(root), "dvd:///dev/sr1") << root;
-        EXPECT_EQ(h.playerMovie.variables["_root.filename"], "MY (FILM)");
+        EXPECT_EQ(h.playerMovie.variables["_root.filename"], "MY (FILM)") << root;
     }
     for (const char* root : {"/media/u", "/media/u/MY", "/dev/sr1\\", "file:///dev/sr1"})
-        EXPECT_EQ(playDvd(root), "") << root;
+        EXPECT_EQ(playDvd(root), "") << "root " << root << " started a disc";
 }
 
 TEST_F(MountedDiscStart, DroppedImagesAreListedOnceAndStarted) {
@@ -73,8 +72,7 @@ TEST_F(MountedDiscStart, DroppedImagesAreListedOnceAndStarted) {
         EXPECT_EQ(h.engine.target, "dvd://" + image);
         EXPECT_EQ(h.playerMovie.variables["_root.filename"], "My (1) film");
     }
-    EXPECT_EQ(state().driveLetters, (Names{"/dev/sr0", image}));
-    EXPECT_EQ(h.journal.with("drives.addVirtual").size(), 1u);
+    EXPECT_EQ(state().driveLetters, (Names{"/dev/sr0", image})) << "listed twice or not at all";
 
     // A mounted disc's folder is its drive, not a disc of its own.
     h.journal.entries.clear();
@@ -92,19 +90,33 @@ TEST_F(MountedDiscStart, DroppedImagesAreListedOnceAndStarted) {
 
 TEST_F(DiscStart, TheOptionListFollowsTheSettings) {
     start();
-    EXPECT_EQ(saveOptions(1, 1, 0),
-              (Names{"overlay", "overlay", "snapshot-path=/shots", "disable-screensaver",
-                     "snapshot-path=/shots", "no-osd", "no-snapshot-preview", "snapshot-sequential",
-                     "snapshot-prefix=IMG_", "snapshot-format=jpg"}));
-    EXPECT_EQ(saveOptions(0, 2, 0)[1], "no-overlay");
-    EXPECT_EQ(saveOptions(-1, 0, 0)[1], "overlay");
-    EXPECT_EQ(saveOptions(1, 2, 0)[3], "no-disable-screensaver");
-    EXPECT_EQ(saveOptions(1, -1, 0)[3], "no-disable-screensaver");
-    for (std::int16_t target : {3, -1}) {
-        const Names other = saveOptions(1, 0, target);
-        EXPECT_EQ(other.size(), 10u);
-        EXPECT_EQ(other[4], "") << target;
-        EXPECT_EQ(other[5], "no-osd");
+    struct Case {
+        std::int16_t overlay, screenSaver, target;
+        const char* overlayOption;
+        const char* screenSaverOption;
+        const char* snapshotPath; // the path the snapshots go to
+    };
+    const Case cases[] = {
+        {1, 1, 0, "overlay", "disable-screensaver", "snapshot-path=/shots"},
+        {0, 2, 0, "no-overlay", "no-disable-screensaver", "snapshot-path=/shots"},
+        {-1, 0, 0, "overlay", "no-disable-screensaver", "snapshot-path=/shots"},
+        {1, -1, 3, "overlay", "no-disable-screensaver", ""},
+        {1, 0, -1, "overlay", "no-disable-screensaver", ""},
+    };
+    for (const Case& c : cases) {
+        const Names options = saveOptions(c.overlay, c.screenSaver, c.target);
+        const Names expected{"overlay",
+                             c.overlayOption,
+                             "snapshot-path=/shots",
+                             c.screenSaverOption,
+                             c.snapshotPath,
+                             "no-osd",
+                             "no-snapshot-preview",
+                             "snapshot-sequential",
+                             "snapshot-prefix=IMG_",
+                             "snapshot-format=jpg"};
+        EXPECT_EQ(options, expected) << "overlay " << c.overlay << ", screen saver "
+                                     << c.screenSaver << ", target " << c.target;
     }
 }
 
@@ -119,29 +131,22 @@ TEST_F(DiscStart, ScratchTargetsAreClearedOfOldSnapshots) {
         fs::create_directory(folder / "IMG_dir.jpg");
     }
     const auto remaining = [](const fs::path& folder) {
-        Names names;
+        std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
+            names.insert(entry.path().filename().string());
         return names;
     };
-    const Names kept{"IMG_.jpeg", "IMG_3.png", "IMG_dir.jpg", "other.jpg"};
+    const std::set<std::string> kept{"IMG_.jpeg", "IMG_3.png", "IMG_dir.jpg", "other.jpg"};
 
-    const Names clipboard = saveOptions(1, 0, 1);
-    EXPECT_EQ(clipboard[2], "snapshot-path=/shots");
-    EXPECT_EQ(clipboard[4], "snapshot-path=" + h.tempFolder.str());
-    EXPECT_EQ(remaining(h.tempFolder.path()), kept);
-    EXPECT_EQ(remaining(appData.path()).size(), 7u);
+    EXPECT_EQ(saveOptions(1, 0, 1)[4], "snapshot-path=" + h.tempFolder.str());
+    EXPECT_EQ(remaining(h.tempFolder.path()), kept) << "clipboard target: scratch folder";
+    EXPECT_EQ(remaining(appData.path()).size(), 7u) << "clipboard target touched the data folder";
 
-    const Names wallpaper = saveOptions(1, 0, 2);
-    EXPECT_EQ(wallpaper[2], "snapshot-path=/shots");
-    EXPECT_EQ(wallpaper[4], "snapshot-path=" + appData.str());
-    EXPECT_EQ(remaining(appData.path()), kept);
-    EXPECT_EQ(main().tempImages.path, appData.str());
+    EXPECT_EQ(saveOptions(1, 0, 2)[4], "snapshot-path=" + appData.str());
+    EXPECT_EQ(remaining(appData.path()), kept) << "wallpaper target: data folder";
     EXPECT_THAT(main().tempImages.names, IsEmpty());
 
-    // Without a local data folder there is nothing to clear.
-    h.shellFolders.localAppData = "";
+    h.shellFolders.localAppData = ""; // no data folder: nothing to clear
     EXPECT_EQ(saveOptions(1, 0, 2)[4], "snapshot-path=");
 }
 
@@ -173,12 +178,12 @@ TEST_F(DiscStart, PlayResumesAPausedDiscAndNamesIt) {
     EXPECT_THAT(journalOf([&] { main().playButton_Click(); }),
                 ElementsAre("engine.play", "player.set _root.filename=SECOND DISC",
                             "bar.set _level0.dvdName.text=SECOND DISC", "sleep 500"));
-    EXPECT_EQ(main().timeElapsed.caption, "00:00:05/00:01:40"); // transport on: no "LOADING..."
+    EXPECT_EQ(main().timeElapsed.caption, "00:00:05/00:01:40") << "LOADING... over the time";
 }
 
 class DiscWatch : public DiscStart {
 protected:
-    void startDiscAndLetItEnd() {
+    DiscWatch() {
         h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
         h.drives.add("E:", Drives::kOptical, Volume{"WATCHED", "UDF"}, true);
         start();
@@ -186,22 +191,20 @@ protected:
         h.engine.elapsed = 5;
         h.engine.length = 100;
         main().movieTimer_Timer();
-        ASSERT_FALSE(main().tmrCheckCD.enabled);
         // The disc is taken out: the engine goes idle by itself.
         h.drives.find("E:")->volume.reset();
         engineState(-1, false);
         main().movieTimer_Timer();
         h.engine.target.clear();
-        ASSERT_TRUE(main().tmrCheckCD.enabled);
     }
 };
 
 TEST_F(DiscWatch, RestartsTheWatchedDriveWhenItsDiscReturns) {
-    startDiscAndLetItEnd();
+    ASSERT_TRUE(main().tmrCheckCD.enabled) << "the watch did not start when the disc went";
     main().tmrCheckCD_Timer();
     main().tmrCheckCD_Timer();
     EXPECT_TRUE(main().tmrCheckCD.enabled);
-    EXPECT_EQ(h.engine.target, "");
+    EXPECT_EQ(h.engine.target, "") << "started a disc that is not there";
 
     h.drives.find("E:")->volume = Volume{"WATCHED", "UDF"};
     main().tmrCheckCD_Timer();
@@ -211,18 +214,16 @@ TEST_F(DiscWatch, RestartsTheWatchedDriveWhenItsDiscReturns) {
 }
 
 TEST_F(DiscWatch, ADiscThatNeverPlaysKeepsLoadingAndIsRestarted) {
-    startDiscAndLetItEnd();
     h.drives.find("E:")->volume = Volume{"WATCHED", "UDF"};
     for (int round = 0; round < 2; ++round) {
         h.engine.target.clear();
         main().tmrCheckCD_Timer();
-        EXPECT_EQ(h.engine.target, "dvd://E:");
+        EXPECT_EQ(h.engine.target, "dvd://E:") << "round " << round;
         // The engine accepts the item but never plays it.
         engineState(-1, false);
         main().movieTimer_Timer();
         EXPECT_EQ(main().timeElapsed.caption, "LOADING...");
-        EXPECT_TRUE(main().logoHide.visible);
-        EXPECT_TRUE(main().tmrCheckCD.enabled);
+        EXPECT_TRUE(main().logoHide.visible && main().tmrCheckCD.enabled);
     }
 }
 

@@ -11,66 +11,87 @@
 namespace lumadisc {
 namespace {
 
-TEST(ConfigFile, WritesSevenCrLfLinesWithBlankFramedNumbers) {
-    SettingsRecord record{"English.ini", "/home/u/My Shots", 1, 0, 1, 1, 0};
-    EXPECT_EQ(configText(record),
-              "English.ini\r\n/home/u/My Shots\r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n");
-    record = {"English.ini", "/home/u/My Shots", -1, 0, 32767, 1, -32768};
-    EXPECT_EQ(configText(record),
-              "English.ini\r\n/home/u/My Shots\r\n-1 \r\n 0 \r\n 32767 \r\n 1 \r\n-32768 \r\n");
+// Seven lines with the given number lines, each ending in CR LF.
+std::string withNumbers(const std::string& a, const std::string& b = "0") {
+    return "a.ini\r\n/s\r\n" + a + "\r\n" + b + "\r\n0\r\n0\r\n0\r\n";
 }
 
-TEST(ConfigFile, ReadsLeniently) {
-    const SettingsRecord written{"French.ini", "C:\\shots, \"quoted\"", 0, 1, 2, 2, 1};
-    const std::string huge(5'000'000, 'x');
+TEST(ConfigFile, NumbersAreFramedByBlanksAndReadBackWithinSixteenBits) {
+    const SettingsRecord extremes{"English.ini", "/home/u/My Shots", -1, 0, 32767, 1, -32768};
+    EXPECT_EQ(configText(extremes),
+              "English.ini\r\n/home/u/My Shots\r\n-1 \r\n 0 \r\n 32767 \r\n 1 \r\n-32768 \r\n");
+    SettingsRecord read;
+    ASSERT_TRUE(readConfigText(configText(extremes), read));
+    EXPECT_EQ(read, extremes) << "the written file does not read back the same";
+
     struct Case {
-        std::string text;
-        bool ok;
-        std::optional<SettingsRecord> read; // what the record holds afterwards
+        std::string line;
+        std::optional<int> value; // nothing: the read fails
     };
-    const Case cases[] = {
-        {configText(written) + "extra\r\nlines\r\n", true, written}, // surplus lines ignored
-        {"German.ini\n\n\t 1\r  0  \r\n2\n 1 \n-1", true,
-         SettingsRecord{"German.ini", "", 1, 0, 2, 1, -1}},
-        // A short file fails, keeping what was read.
-        {"new.ini\r\nnew\r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n", false,
-         SettingsRecord{"new.ini", "new", 1, 0, 1, 1, 7}},
-        {"", false, std::nullopt},
-        // Numbers outside sixteen bits fail; text reads as zero.
-        {"a\r\nb\r\n 32768 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n", false, std::nullopt},
-        {"a\r\nb\r\n 99999999999999999999 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n", false, std::nullopt},
-        {"a\r\nb\r\nyes\r\n12abc\r\n-\r\n\r\n 0 \r\n", true,
-         SettingsRecord{"a", "b", 0, 12, 0, 0, 0}},
-        {huge + "\r\n" + huge + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n", true,
-         SettingsRecord{huge, huge, 1, 2, 3, 4, 5}},
-    };
+    const Case cases[] = {{"32767", 32767},
+                          {"32768", {}},
+                          {"-32768", -32768},
+                          {"-32769", {}},
+                          {"+12", 12},
+                          {" \t 7 ", 7},
+                          {"12abc", 12},
+                          {"yes", 0},
+                          {"", 0},
+                          {"-", 0},
+                          {"99999999999999999999", {}}};
     for (const Case& c : cases) {
-        SettingsRecord read{"old.ini", "old", 7, 7, 7, 7, 7};
-        EXPECT_EQ(readConfigText(c.text, read), c.ok) << c.text.substr(0, 40);
-        if (c.read) {
-            EXPECT_TRUE(read == *c.read) << c.text.substr(0, 40);
+        SettingsRecord record;
+        EXPECT_EQ(readConfigText(withNumbers(c.line), record), c.value.has_value())
+            << "number line '" << c.line << "' was " << (c.value ? "refused" : "accepted");
+        if (c.value) {
+            EXPECT_EQ(record.useOverlay, *c.value) << "number line '" << c.line << "'";
         }
     }
 }
 
-TEST(ConfigFile, FileRoundTripMissingFileAndEndlessInput) {
+TEST(ConfigFile, TextLinesAreKeptWholeAndAnyLineEndCounts) {
+    const std::string huge(5'000'000, 'x');
+    struct Case {
+        std::string text;
+        std::optional<SettingsRecord> read; // nothing: the read fails
+    };
+    const Case cases[] = {
+        {"F.ini\r\nC:\\shots, \"quoted\"\r\n0\r\n1\r\n2\r\n2\r\n1\r\nextra\r\n",
+         SettingsRecord{"F.ini", "C:\\shots, \"quoted\"", 0, 1, 2, 2, 1}},
+        {"G.ini\n\n\t 1\r  0  \r\n2\n 1 \n-1", SettingsRecord{"G.ini", "", 1, 0, 2, 1, -1}},
+        {huge + "\r\n" + huge + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n",
+         SettingsRecord{huge, huge, 1, 2, 3, 4, 5}},
+        {"new.ini\r\nnew\r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n", std::nullopt}, // six lines
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SettingsRecord record;
+        EXPECT_EQ(readConfigText(c.text, record), c.read.has_value()) << c.text.substr(0, 40);
+        if (c.read) {
+            EXPECT_TRUE(record == *c.read) << "misread: " << c.text.substr(0, 40);
+        }
+    }
+    // A short file fails but keeps what it read.
+    SettingsRecord kept{"old.ini", "old", 7, 7, 7, 7, 7};
+    readConfigText("new.ini\r\nnew\r\n 1 \r\n", kept);
+    EXPECT_EQ(kept, (SettingsRecord{"new.ini", "new", 1, 7, 7, 7, 7}));
+}
+
+TEST(ConfigFile, FileIsReplacedWholeAndEndlessInputIsNeverHeld) {
     test::TempDir dir;
     const std::string path = (dir.path() / "Config.cfg").string();
     SettingsRecord record;
-    EXPECT_THROW(readConfigFile(path, record), Failure);
+    EXPECT_THROW(readConfigFile(path, record), Failure) << "a missing file read without failing";
     test::writeFile(path, "stale content that is much longer than the new file will be\r\n");
     writeConfigFile(path, SettingsRecord{"English.ini", "/d", 1, 0, 0, 0, 0});
     EXPECT_EQ(test::readFile(path), "English.ini\r\n/d\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
-    readConfigFile(path, record);
-    EXPECT_EQ(record.snapshotFolder, "/d");
 
-    // Line ends of every kind, then more junk than the reader would ever hold.
+    // Line ends of every kind, split across read blocks, then more junk than would ever fit.
     test::writeFile(path, "a\rb\r\n 1 \n 0 \r 2 \r\n 1 \r\n 1 \r" + std::string(40'000'000, '\r'));
     readConfigFile(path, record);
     EXPECT_EQ(record, (SettingsRecord{"a", "b", 1, 0, 2, 1, 1}));
-    // One endless line is no settings file.
     test::writeFile(path, std::string(20'000'000, 'x'));
-    EXPECT_THROW(readConfigFile(path, record), Failure);
+    EXPECT_THROW(readConfigFile(path, record), Failure) << "one endless line read as settings";
 }
 
 } // namespace
