@@ -29,6 +29,7 @@ TEST_F(LinuxDrivesTest, TheMountTableListsTheDevicesMountsUnescaped) {
                      "/dev/sr0 /media/u/My\\040Film\\040(2004) udf ro 0 0\n"
                      "/dev/sr0 /mnt/tab\\011and\\134backslash iso9660 ro 0 0\n"
                      "/dev/sr0 /mnt/odd\\04 udf ro 0 0\n"
+                     "/dev/sr0 /mnt/last\\040 udf ro 0 0\n"
                      "/dev/sr1 /media/other udf ro 0 0\n"
                      "/dev/sr10 /media/ten udf ro 0 0\n"
                      "broken-line\n" +
@@ -37,7 +38,8 @@ TEST_F(LinuxDrivesTest, TheMountTableListsTheDevicesMountsUnescaped) {
 
     EXPECT_EQ(mountPointsOf(table, "/dev/sr0"),
               (std::vector<std::string>{"/media/u/My Film (2004)", "/mnt/tab\tand\\backslash",
-                                        "/mnt/odd\\04"}));
+                                        "/mnt/odd\\04", "/mnt/last "}))
+        << "mount points of /dev/sr0, unescaped";
     // A source naming the device through a link counts.
     EXPECT_EQ(mountPointsOf(table, node.string()),
               (std::vector<std::string>{"/media/disc", "/media/link"}));
@@ -68,59 +70,47 @@ TEST_F(LinuxDrivesTest, ListsOpticalDrivesInNaturalNameOrderAndOnlyTheyAreOptica
         EXPECT_EQ(drives.driveType(drive), 0) << drive;
 }
 
-TEST_F(LinuxDrivesTest, VirtualDrivesFollowOpticalDrivesOnceEachInTheOrderAdded) {
+TEST_F(LinuxDrivesTest, FoldersAndImagesAreVirtualDrivesListedOnceAfterTheOpticalOnes) {
     tree.addBlock("sr0", "5");
-    const fs::path folder = tree.root() / "Rips/My Film (2004)";
+    const fs::path film = tree.root() / "Rips/My Film (2004)";
     const fs::path image = tree.root() / "Rips/Another (Disc) 2.iso";
-    const fs::path plain = tree.root() / "My Film";
-    writeFile(folder / "VIDEO_TS/VIDEO_TS.IFO", "");
+    const fs::path photos = tree.root() / "Photos";
+    const fs::path decoy = tree.root() / "Decoy";
+    fs::create_directories(film / "Video_TS");
     writeFile(image, "not really a disc");
-    fs::create_directories(plain);
+    writeFile(photos / "readme.txt", "pictures");
+    writeFile(decoy / "VIDEO_TS", "a file, not a folder");
     LinuxDrives drives = tree.drives();
 
     // However written, each is listed once; paths naming nothing usable are refused.
     for (const std::string& path :
-         {folder.string() + "/", image.string(), plain.string(), plain.string() + "/",
-          (tree.root() / "." / "My Film").string(), "file://" + tree.str() + "/My%20Film/"})
-        EXPECT_TRUE(drives.addVirtualDrive(path)) << path;
+         {film.string() + "/", image.string(), photos.string(), photos.string() + "/",
+          (tree.root() / "." / "Photos").string(), "file://" + tree.str() + "/Photos/",
+          "file://" + tree.str() + "/Rips/My%20Film%20(2004)", decoy.string()})
+        EXPECT_TRUE(drives.addVirtualDrive(path)) << path << " was refused";
     for (const std::string& path :
          {tree.str() + "/gone.iso", std::string(), std::string("file://server/share/film.iso"),
           std::string("/dev/null")})
-        EXPECT_FALSE(drives.addVirtualDrive(path)) << path;
-
-    EXPECT_EQ(drives.logicalDrives(), (std::vector<std::string>{tree.node("sr0"), folder.string(),
-                                                                image.string(), plain.string()}));
-    EXPECT_EQ(drives.driveType(folder.string()), Drives::kOptical);
+        EXPECT_FALSE(drives.addVirtualDrive(path)) << path << " was accepted";
+    const std::vector<std::string> listed{tree.node("sr0"), film.string(), image.string(),
+                                          photos.string(), decoy.string()};
+    EXPECT_EQ(drives.logicalDrives(), listed);
     EXPECT_EQ(drives.driveType(image.string()), Drives::kOptical);
-}
 
-TEST_F(LinuxDrivesTest, AFolderIsAUdfDiscNamedAfterItselfWhileItHoldsAVideoFolder) {
-    const fs::path film = tree.root() / "Rips/My Film (2004)";
-    const fs::path photos = tree.root() / "Rips/Photos";
-    const fs::path decoy = tree.root() / "Rips/Decoy";
-    fs::create_directories(film / "Video_TS");
-    writeFile(photos / "readme.txt", "pictures");
-    writeFile(decoy / "VIDEO_TS", "a file, not a folder");
-    LinuxDrives drives = tree.drives();
-    for (const auto& folder : {film, photos, decoy})
-        ASSERT_TRUE(drives.addVirtualDrive(folder.string()));
-
+    // A folder is a UDF disc named after itself while it holds a VIDEO_TS folder (any case).
     const auto info = drives.volumeInformation(film.string());
-    ASSERT_TRUE(info);
-    EXPECT_EQ(info->label, "My Film (2004)");
-    EXPECT_EQ(info->fileSystem, "UDF");
+    ASSERT_TRUE(info) << "a copied disc holds no disc";
+    EXPECT_EQ(info->label + " " + info->fileSystem, "My Film (2004) UDF");
     EXPECT_TRUE(drives.videoFolderExists(film.string()));
-    for (const auto& folder : {photos, decoy}) {
-        EXPECT_FALSE(drives.volumeInformation(folder.string())) << folder;
-        EXPECT_FALSE(drives.videoFolderExists(folder.string())) << folder;
-    }
-
+    for (const auto& folder : {photos, decoy})
+        EXPECT_FALSE(drives.volumeInformation(folder.string()) ||
+                     drives.videoFolderExists(folder.string()))
+            << folder << " holds no video folder";
     // A vanished folder stays listed but holds no disc until it comes back.
     fs::remove_all(film);
-    EXPECT_EQ(drives.logicalDrives(),
-              (std::vector<std::string>{film.string(), photos.string(), decoy.string()}));
-    EXPECT_FALSE(drives.volumeInformation(film.string()));
-    EXPECT_FALSE(drives.videoFolderExists(film.string()));
+    EXPECT_EQ(drives.logicalDrives(), listed);
+    EXPECT_FALSE(drives.volumeInformation(film.string()) ||
+                 drives.videoFolderExists(film.string()));
     fs::create_directories(film / "VIDEO_TS");
     EXPECT_TRUE(drives.videoFolderExists(film.string()));
 }

@@ -25,65 +25,50 @@ namespace fs = std::filesystem;
 namespace lumadisc::test {
 namespace {
 
-// The clock's date, checked against today's before and after the call (midnight may pass).
-void expectToday(const std::string& date, const char* format) {
+// Today's date in `format`, before and after `text` was made (midnight may pass).
+void expectToday(const std::string& text, const char* format) {
     const auto today = [format] {
         const std::time_t now = std::time(nullptr);
         std::tm local{};
         localtime_r(&now, &local);
-        char text[32];
-        return std::string(text, std::strftime(text, sizeof text, format, &local));
+        char buffer[32];
+        return std::string(buffer, std::strftime(buffer, sizeof buffer, format, &local));
     };
     const std::string before = today();
-    EXPECT_TRUE(date == before || date == today()) << date;
+    EXPECT_TRUE(text == before || text == today()) << text << " is not today in " << format;
 }
 
-TEST(LinuxClockTest, SleepsAndFallsBackToDefaultFormatsWithoutTouchingTheProcessLocale) {
-    LinuxClock clock;
+// A locale of our own ("05.12.2026", "17.27.38"), and one that is not installed.
+TEST(LinuxClockTest, WritesDateAndTimeInTheUsersFormatsOrTheDefaultOnes) {
     const auto start = std::chrono::steady_clock::now();
-    clock.sleep(40);
+    LinuxClock().sleep(40);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(40));
-
-    {
-        ScopedEnv all("LC_ALL", "C.UTF-8");
-        const std::string before = std::setlocale(LC_TIME, nullptr);
-        clock.timeText();
-        EXPECT_EQ(std::setlocale(LC_TIME, nullptr), before);
-    }
-    // An uninstalled locale.
-    ScopedEnv all("LC_ALL", nullptr);
-    ScopedEnv time("LC_TIME", "xx_YY.UTF-8");
-    expectToday(clock.shortDateText(), "%m/%d/%y");
-    EXPECT_TRUE(std::regex_match(clock.timeText(), std::regex("[0-2][0-9]:[0-5][0-9]:[0-6][0-9]")))
-        << clock.timeText();
-}
-
-// A locale of our own whose formats differ from the default ones: "05.12.2026", "17.27.38".
-TEST(LinuxClockTest, WritesDateAndTimeInTheUsersFormats) {
     TempDir locales;
     writeFile(locales.path() / "xx_TEST.def",
-              "LC_TIME\n"
-              "abday \"Su\";\"Mo\";\"Tu\";\"We\";\"Th\";\"Fr\";\"Sa\"\n"
-              "d_t_fmt \"%a %d.%m.%Y %T\"\n"
-              "d_fmt \"%d.%m.%Y\"\n"
-              "t_fmt \"%H.%M.%S\"\n"
-              "am_pm \"\";\"\"\n"
-              "t_fmt_ampm \"\"\n"
-              "END LC_TIME\n");
+              "LC_TIME\nabday \"Su\";\"Mo\";\"Tu\";\"We\";\"Th\";\"Fr\";\"Sa\"\n"
+              "d_t_fmt \"%a %d.%m.%Y %T\"\nd_fmt \"%d.%m.%Y\"\nt_fmt \"%H.%M.%S\"\n"
+              "am_pm \"\";\"\"\nt_fmt_ampm \"\"\nEND LC_TIME\n");
     // localedef warns about the categories the file leaves out and says so in its exit code.
-    const std::string command = "localedef -c -f ANSI_X3.4-1968 -i '" + locales.str() +
-                                "/xx_TEST.def' '" + locales.str() + "/xx_TEST' >/dev/null 2>&1";
-    [[maybe_unused]] const int ignored = std::system(command.c_str());
+    [[maybe_unused]] const int ignored =
+        std::system(("localedef -c -f ANSI_X3.4-1968 -i '" + locales.str() + "/xx_TEST.def' '" +
+                     locales.str() + "/xx_TEST' >/dev/null 2>&1")
+                        .c_str());
     if (!fs::exists(locales.path() / "xx_TEST/LC_TIME"))
         GTEST_SKIP() << "localedef cannot build locales here (Debian package locales)";
     ScopedEnv path("LOCPATH", locales.str());
     ScopedEnv all("LC_ALL", "xx_TEST");
+    const std::string processLocale = std::setlocale(LC_TIME, nullptr);
     LinuxClock clock;
-
     expectToday(clock.shortDateText(), "%d.%m.%Y");
-    EXPECT_TRUE(
-        std::regex_match(clock.timeText(), std::regex("[0-2][0-9]\\.[0-5][0-9]\\.[0-6][0-9]")))
+    EXPECT_TRUE(std::regex_match(clock.timeText(), std::regex("[0-2]\\d\\.[0-5]\\d\\.[0-6]\\d")))
         << clock.timeText();
+    EXPECT_EQ(std::setlocale(LC_TIME, nullptr), processLocale) << "the process locale changed";
+
+    ScopedEnv missing("LC_ALL", "xx_YY.UTF-8");
+    LinuxClock fallback;
+    expectToday(fallback.shortDateText(), "%m/%d/%y");
+    EXPECT_TRUE(std::regex_match(fallback.timeText(), std::regex("[0-2]\\d:[0-5]\\d:[0-6]\\d")))
+        << fallback.timeText();
 }
 
 TEST(LinuxDiskSpaceTest, ReportsTheFolderFileSystemOrLeavesTheFiguresAlone) {
@@ -91,15 +76,13 @@ TEST(LinuxDiskSpaceTest, ReportsTheFolderFileSystemOrLeavesTheFiguresAlone) {
     LinuxDiskSpace space;
     DiskSpace::Figures figures;
     ASSERT_TRUE(space.query(folder.str(), figures));
-    EXPECT_GT(figures.availableToUser, 0u);
-    EXPECT_LE(figures.availableToUser, figures.totalFree);
-    EXPECT_LE(figures.totalFree, figures.total);
-
+    EXPECT_TRUE(0 < figures.availableToUser && figures.availableToUser <= figures.totalFree &&
+                figures.totalFree <= figures.total)
+        << "available " << figures.availableToUser << ", free " << figures.totalFree << ", total "
+        << figures.total;
     figures = {1, 2, 3};
     EXPECT_FALSE(space.query((folder.path() / "gone").string(), figures));
-    EXPECT_EQ(figures.availableToUser, 1u);
-    EXPECT_EQ(figures.total, 2u);
-    EXPECT_EQ(figures.totalFree, 3u);
+    EXPECT_EQ(figures.availableToUser + figures.total + figures.totalFree, 6u);
 }
 
 LinuxEnvironment environmentWith(std::vector<const char*> arguments) {
@@ -108,21 +91,17 @@ LinuxEnvironment environmentWith(std::vector<const char*> arguments) {
 
 TEST(LinuxEnvironmentTest, CommandLineApplicationFolderAndJoinedPaths) {
     EXPECT_EQ(environmentWith({"lumadisc"}).commandLine(), "");
-    EXPECT_EQ(environmentWith({"lumadisc", "/dev/sr0"}).commandLine(), "/dev/sr0");
     EXPECT_EQ(environmentWith({"lumadisc", "/home/u/My", "Film", "(2004).iso"}).commandLine(),
               "/home/u/My Film (2004).iso");
-    EXPECT_EQ(environmentWith({"lumadisc", "/media/u/My Disc"}).commandLine(), "/media/u/My Disc");
-
     LinuxEnvironment environment = environmentWith({"x"});
     const std::string folder = environment.applicationFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), '/');
     EXPECT_TRUE(fs::equivalent(fs::path(folder) / fs::path(program_invocation_name).filename(),
                                program_invocation_name));
-
-    EXPECT_EQ(environment.joinPath("/tmp/a b", "IMG_1.jpg"), "/tmp/a b/IMG_1.jpg");
+    for (const char* parent : {"/tmp/a b", "/tmp/a b/"})
+        EXPECT_EQ(environment.joinPath(parent, "IMG_1.jpg"), "/tmp/a b/IMG_1.jpg") << parent;
     EXPECT_EQ(environment.joinPath("/", "IMG_1.jpg"), "/IMG_1.jpg");
-    EXPECT_EQ(environment.joinPath("/tmp/", "IMG_1.jpg"), "/tmp/IMG_1.jpg");
 }
 
 TEST(LinuxEnvironmentTest, TheTempFolderIsTempOrAPrivateFolderOfTheUser) {
@@ -131,23 +110,17 @@ TEST(LinuxEnvironmentTest, TheTempFolderIsTempOrAPrivateFolderOfTheUser) {
     const fs::path privateFolder = runtime.path() / "lumadisc";
     ScopedEnv runtimeVariable("XDG_RUNTIME_DIR", runtime.str());
     {
-        // TEMP wins and is created when absent.
         const std::string temp = (runtime.path() / "my temp").string();
         ScopedEnv tempVariable("TEMP", temp);
         EXPECT_EQ(environment.tempFolder(), temp);
-        EXPECT_TRUE(fs::is_directory(temp));
+        EXPECT_TRUE(fs::is_directory(temp)) << "TEMP was not created";
         EXPECT_FALSE(fs::exists(privateFolder));
     }
-    {
-        // Without TEMP, or with an empty one, a private folder in the runtime directory.
-        ScopedEnv tempVariable("TEMP", "");
-        EXPECT_EQ(environment.tempFolder(), privateFolder.string());
-        struct stat info {};
-        ASSERT_EQ(::stat(privateFolder.c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, 0700u);
-    }
-    ScopedEnv tempVariable("TEMP", nullptr);
+    ScopedEnv emptyTemp("TEMP", ""); // an empty TEMP is no TEMP
     EXPECT_EQ(environment.tempFolder(), privateFolder.string());
+    struct stat info {};
+    ASSERT_EQ(::stat(privateFolder.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u) << "the private folder is open to others";
 
     // A link planted in place of the private folder is refused.
     fs::remove(privateFolder);
@@ -156,18 +129,15 @@ TEST(LinuxEnvironmentTest, TheTempFolderIsTempOrAPrivateFolderOfTheUser) {
     EXPECT_EQ(environment.tempFolder(), "");
 
     ScopedEnv noRuntime("XDG_RUNTIME_DIR", nullptr);
-    const std::string inTmp = "/tmp/lumadisc-" + std::to_string(::getuid());
-    EXPECT_EQ(environment.tempFolder(), inTmp);
-    EXPECT_TRUE(fs::is_directory(inTmp));
+    EXPECT_EQ(environment.tempFolder(), "/tmp/lumadisc-" + std::to_string(::getuid()));
 }
 
 // A temporary home; XDG_CONFIG_HOME and XDG_DATA_HOME unset unless a test sets them.
 class ShellFoldersTest : public ::testing::Test {
 protected:
     std::string home() const { return homeDir.str(); }
-    void writeUserDirs(const std::string& text, const fs::path& configHome = {}) {
-        writeFile((configHome.empty() ? homeDir.path() / ".config" : configHome) / "user-dirs.dirs",
-                  text);
+    void writeUserDirs(const std::string& text, const fs::path& configHome) {
+        writeFile(configHome / "user-dirs.dirs", text);
     }
 
     TempDir homeDir;
@@ -180,30 +150,26 @@ protected:
 TEST_F(ShellFoldersTest, TheDesktopComesFromTheUserDirectoriesOrIsDesktopInHome) {
     EXPECT_EQ(folders.desktopFolder(), home() + "/Desktop");
     const std::pair<const char*, std::string> cases[] = {
-        {"# written by xdg-user-dirs-update\n"
-         "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n"
+        {"# written by xdg-user-dirs-update\nXDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n"
          "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch \\\"neu\\\"\"\n",
          home() + "/Schreibtisch \"neu\""},
         {"XDG_DESKTOP_DIR=\"/srv/desk/\"\n", "/srv/desk"},
         {"XDG_DESKTOP_DIR=\"$HOME/\"\n", home()},
-        {"XDG_DESKTOP_DIR=\"Desktop\"\nXDG_MUSIC_DIR=\"$HOME/Music\"\n", home() + "/Desktop"},
+        {"XDG_DESKTOP_DIR=\"Desktop\"\n", home() + "/Desktop"}, // relative: ignored
     };
     for (const auto& [text, desktop] : cases) {
-        writeUserDirs(text);
+        writeUserDirs(text, homeDir.path() / ".config");
         EXPECT_EQ(folders.desktopFolder(), desktop) << text;
     }
-
     // XDG_CONFIG_HOME counts when absolute.
     TempDir config;
     writeUserDirs("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n", config.path());
-    writeUserDirs("XDG_DESKTOP_DIR=\"$HOME/Escritorio\"\n");
     {
         ScopedEnv variable("XDG_CONFIG_HOME", config.str());
         EXPECT_EQ(folders.desktopFolder(), home() + "/Bureau");
     }
     ScopedEnv relative("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(folders.desktopFolder(), home() + "/Escritorio");
-
+    EXPECT_EQ(folders.desktopFolder(), home() + "/Desktop");
     ScopedEnv noHome("HOME", nullptr);
     EXPECT_EQ(folders.desktopFolder(), "");
 }
@@ -216,7 +182,6 @@ TEST_F(ShellFoldersTest, TheProgramDataFolderIsMadeInTheDataHomeWhereItCanBe) {
         TempDir data;
         ScopedEnv variable("XDG_DATA_HOME", data.str());
         EXPECT_EQ(folders.localAppDataFolder(), data.str() + "/lumadisc");
-        EXPECT_TRUE(fs::is_directory(data.path() / "lumadisc"));
     }
     writeFile(homeDir.path() / "not-a-folder", "");
     {
@@ -234,16 +199,14 @@ TEST(SingleInstanceTest, ASecondCopySeesTheLockOfItsNameUntilTheFirstEnds) {
     LinuxSingleInstance second("LumadiscTest");
     LinuxSingleInstance other("SomethingElse");
     other.createNamedLock("SomethingElse");
-
     // Asking does not take the lock, and locks of other names do not count.
     EXPECT_FALSE(first->previousInstanceRunning());
     EXPECT_FALSE(second.previousInstanceRunning());
     first->createNamedLock("LumadiscTest");
-    EXPECT_TRUE(fs::exists(runtime.path() / "LumadiscTest.lock"));
-    EXPECT_TRUE(second.previousInstanceRunning());
-    EXPECT_FALSE(first->previousInstanceRunning());
+    EXPECT_TRUE(second.previousInstanceRunning()) << "the lock of a running copy went unseen";
+    EXPECT_FALSE(first->previousInstanceRunning()) << "a copy sees its own lock";
     first.reset();
-    EXPECT_FALSE(second.previousInstanceRunning());
+    EXPECT_FALSE(second.previousInstanceRunning()) << "the lock outlived its copy";
 
     // Without a runtime directory the lock lives in /tmp.
     ScopedEnv noRuntime("XDG_RUNTIME_DIR", nullptr);
@@ -252,7 +215,6 @@ TEST(SingleInstanceTest, ASecondCopySeesTheLockOfItsNameUntilTheFirstEnds) {
     {
         LinuxSingleInstance lock(name);
         lock.createNamedLock(name);
-        EXPECT_TRUE(fs::exists(lockFile));
         EXPECT_TRUE(LinuxSingleInstance(name).previousInstanceRunning());
     }
     EXPECT_FALSE(LinuxSingleInstance(name).previousInstanceRunning());
