@@ -13,8 +13,6 @@ namespace {
 using namespace test;
 
 constexpr std::int64_t kSecond = 1'000'000;
-const Names kResume{"engine.play", "player.set _root.filename=FILM",
-                    "bar.set _level0.dvdName.text=FILM", "sleep 500"};
 
 // Two programs playing the same disc: `h` is driven remotely, `twin` through the control bar,
 // so the two journals tell whether a remote command did what the bar's button does.
@@ -66,11 +64,10 @@ protected:
 TEST_F(Remote, StatusAndMetadataFollowThePlayer) {
     EXPECT_EQ(refreshed(), "smv");
     const RemoteState& s = remote->state();
-    EXPECT_EQ(s.status, PlaybackStatus::Playing);
-    EXPECT_EQ(s.title, "FILM");
-    EXPECT_EQ(s.lengthSeconds, 1200);
-    EXPECT_EQ(s.volume, 50);
-    EXPECT_EQ(remote->trackId(), "/org/lumadisc/disc/1");
+    EXPECT_EQ((std::tuple{s.status, s.title, s.lengthSeconds, s.volume}),
+              (std::tuple{PlaybackStatus::Playing, "FILM", 1200L, 50}));
+    const std::string firstRun = remote->trackId();
+    EXPECT_NE(firstRun, "");
     // Nothing changed, nothing to announce: this runs a hundred times a second.
     EXPECT_EQ(refreshed(), "");
     h.engine.elapsed = 301;
@@ -79,7 +76,7 @@ TEST_F(Remote, StatusAndMetadataFollowThePlayer) {
     bothEngines(0.25f, false);
     EXPECT_EQ(refreshed(), "s");
     EXPECT_EQ(s.status, PlaybackStatus::Paused);
-    EXPECT_EQ(remote->trackId(), "/org/lumadisc/disc/1");
+    EXPECT_EQ(remote->trackId(), firstRun) << "a pause is the same run";
 
     // A menu without a length, then the title behind it.
     bothEngines(0.25f, true);
@@ -91,17 +88,15 @@ TEST_F(Remote, StatusAndMetadataFollowThePlayer) {
 
     bothEngines(-1, false);
     EXPECT_EQ(refreshed(), "sm");
-    EXPECT_EQ(s.status, PlaybackStatus::Stopped);
-    EXPECT_EQ(s.title, "");
-    EXPECT_EQ(s.lengthSeconds, 0);
-    EXPECT_EQ(remote->trackId(), "");
+    EXPECT_EQ((std::tuple{s.status, s.title, s.lengthSeconds, remote->trackId()}),
+              (std::tuple{PlaybackStatus::Stopped, "", 0L, ""}));
 
-    // Another disc, or the same one again, is a new track.
+    // Another disc, or the same one again, is a new run.
     bothEngines(0, true);
     h.playerMovie.variables["_root.filename"] = "HOLIDAY";
     EXPECT_EQ(refreshed(), "sm");
     EXPECT_EQ(s.title, "HOLIDAY");
-    EXPECT_EQ(remote->trackId(), "/org/lumadisc/disc/2");
+    EXPECT_NE(remote->trackId(), firstRun);
 }
 
 TEST_F(Remote, AFailingReadKeepsTheLastState) {
@@ -116,7 +111,6 @@ TEST_F(Remote, AFailingReadKeepsTheLastState) {
     bothEngines(-1, false);
     h.engine.failing.clear();
     EXPECT_EQ(refreshed(), "sm");
-    EXPECT_EQ(remote->state().status, PlaybackStatus::Stopped);
 }
 
 TEST_F(Remote, VolumeGoesThroughTheVolumeSliderLikeVolumePlus) {
@@ -124,104 +118,90 @@ TEST_F(Remote, VolumeGoesThroughTheVolumeSliderLikeVolumePlus) {
     main().muteStatus_Click();
     twin.program->mainForm().muteStatus_Click();
     twin.program->mainForm().volumeSlider.value = 56;
-    const Names viaRemote = remotely([](RemoteControl& r) { r.setVolume(0.57); });
-    EXPECT_EQ(viaRemote, fromBar("vol+"));
-    EXPECT_THAT(viaRemote, ElementsAre("engine.switchMute", "engine.setVolume 57",
-                                       "bar.set _level0.volumeText1.text=Volume 57",
-                                       "bar.set _level0.volumeText2.text=Volume 57"));
+    EXPECT_EQ(remotely([](RemoteControl& r) { r.setVolume(0.57); }), fromBar("vol+"));
     EXPECT_EQ(main().volumeSlider.value, 57);
-    EXPECT_EQ(main().muteStatus.caption, "U");
+    EXPECT_EQ(main().muteStatus.caption, "U") << "a volume change ends a mute";
     EXPECT_EQ(refreshed(), "v");
-    EXPECT_EQ(remote->state().volume, 57);
 
     // The same volume again changes nothing, not even the mute.
     main().muteStatus_Click();
     EXPECT_THAT(remotely([](RemoteControl& r) { r.setVolume(0.571); }), IsEmpty());
-    EXPECT_EQ(main().muteStatus.caption, "V");
 
     const std::pair<double, int> limits[] = {{1.7, 100},        {-0.5, 0},  {0.996, 100},
                                              {std::nan(""), 0}, {0.004, 0}, {0.005, 1}};
     for (const auto& [volume, slider] : limits) {
         main().volumeSlider.value = 50;
         remote->setVolume(volume);
-        EXPECT_EQ(main().volumeSlider.value, slider) << volume;
-        EXPECT_EQ(h.engine.vol, slider) << volume;
+        EXPECT_EQ(main().volumeSlider.value, slider) << "remote volume " << volume;
+        EXPECT_EQ(h.engine.vol, slider) << "remote volume " << volume;
     }
 }
 
-TEST_F(Remote, SeekMovesWithinTheTitle) {
+TEST_F(Remote, SeekAndSetPositionStayWithinTheTitle) {
     bothEngines(0.25f, true);
+    remote->refresh();
     EXPECT_EQ(remote->positionMicroseconds(), 300 * kSecond);
-    EXPECT_EQ(remote->seek(60 * kSecond), 360 * kSecond);
-    EXPECT_EQ(remote->seek(-400 * kSecond), 0);
-    EXPECT_EQ(remote->seek(2000 * kSecond), 1200 * kSecond);
-    EXPECT_THAT(h.journal.with("engine.setPosition"),
-                ElementsAre("engine.setPosition 0.300000", "engine.setPosition 0.000000",
-                            "engine.setPosition 1.000000"));
+    const std::string track = remote->trackId();
+    // Offsets from 300 s, or places, and where they land in the 1200 s title.
+    const struct {
+        std::optional<std::int64_t> offset;
+        std::int64_t place;
+        std::int64_t landed;
+    } moves[] = {{60 * kSecond, 0, 360 * kSecond},
+                 {-400 * kSecond, 0, 0},
+                 {2000 * kSecond, 0, 1200 * kSecond},
+                 {std::nullopt, 600 * kSecond, 600 * kSecond},
+                 {std::nullopt, 1200 * kSecond, 1200 * kSecond}};
+    for (const auto& m : moves) {
+        const auto landed =
+            m.offset ? remote->seek(*m.offset) : remote->setPosition(track, m.place);
+        EXPECT_EQ(landed, m.landed);
+        EXPECT_FLOAT_EQ(h.engine.pos, static_cast<float>(m.landed) / (1200 * kSecond));
+        h.engine.pos = 0.25f;
+    }
     bothEngines(0.25f, false); // paused is still loaded
     EXPECT_EQ(remote->seek(-30 * kSecond), 270 * kSecond);
 
-    // Nothing to move in: idle, or a menu without a length.
+    // Places outside the title, stale runs, nothing loaded, a menu without a length.
+    for (const std::int64_t outside : {1200 * kSecond + 1, std::int64_t{-1}})
+        expectIgnored([&](RemoteControl& r) { return r.setPosition(track, outside); });
+    for (const std::string& stale : {std::string("/org/lumadisc/disc/0"), std::string()})
+        expectIgnored([&](RemoteControl& r) { return r.setPosition(stale, kSecond); });
     bothEngines(-1, false);
     EXPECT_EQ(remote->positionMicroseconds(), 0);
     expectIgnored([](RemoteControl& r) { return r.seek(kSecond); });
+    remote->refresh();
     bothEngines(0.1f, true);
+    remote->refresh();
+    expectIgnored([&](RemoteControl& r) { return r.setPosition(track, kSecond); });
     h.engine.length = 0;
     expectIgnored([](RemoteControl& r) { return r.seek(kSecond); });
 }
 
-TEST_F(Remote, SetPositionIgnoresStaleTracksAndPlacesOutsideTheTitle) {
-    remote->refresh();
-    const std::string track = remote->trackId();
-    EXPECT_EQ(remote->setPosition(track, 600 * kSecond), 600 * kSecond);
-    EXPECT_EQ(remote->setPosition(track, 1200 * kSecond), 1200 * kSecond);
-    EXPECT_THAT(h.journal.with("engine.setPosition"),
-                ElementsAre("engine.setPosition 0.500000", "engine.setPosition 1.000000"));
-    const auto ignored = [&](const std::string& id, std::int64_t position) {
-        SCOPED_TRACE(id + " " + std::to_string(position));
-        expectIgnored([&](RemoteControl& r) { return r.setPosition(id, position); });
-    };
-    ignored(track, 1200 * kSecond + 1);
-    ignored(track, -1);
-    ignored("/org/lumadisc/disc/0", kSecond);
-    ignored("", kSecond);
-    // After a stop and a new start the old id is stale.
-    bothEngines(-1, false);
-    remote->refresh();
-    ignored(track, kSecond);
-    bothEngines(0, true);
-    remote->refresh();
-    ignored(track, kSecond);
-    EXPECT_EQ(remote->setPosition(remote->trackId(), kSecond), kSecond);
-}
-
 TEST_F(Remote, TransportCommandsRunTheControlBarsProcedures) {
-    struct Case {
+    const struct {
         float position;
         bool playing;
-        std::function<void(RemoteControl&)> action;
-        std::string barCommand;
-        Names journal;
-    };
-    const Case cases[] = {
-        {0.25f, true, [](RemoteControl& r) { r.pause(); }, "pause", {"engine.pause"}},
-        // Play resumes a pause, and names the disc again as the play button does.
-        {0.25f, false, [](RemoteControl& r) { r.play(); }, "play", kResume},
-        // Play-pause toggles like the space key.
-        {0.25f, true, [](RemoteControl& r) { r.playPause(); }, "pause", {"engine.pause"}},
-        {0.25f, false, [](RemoteControl& r) { r.playPause(); }, "play", kResume},
-        {0.25f, true, [](RemoteControl& r) { r.stop(); }, "stop", {"engine.stop", "sleep 500"}},
-        // Pause does nothing while stopped, as the button.
-        {-1, false, [](RemoteControl& r) { r.pause(); }, "pause", {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.barCommand);
+        const char* method;
+        const char* barCommand;
+    } cases[] = {{0.25f, true, "Pause", "pause"},
+                 {0.25f, false, "Play", "play"},
+                 // Play-pause toggles like the space key.
+                 {0.25f, true, "PlayPause", "pause"},
+                 {0.25f, false, "PlayPause", "play"},
+                 {0.25f, true, "Stop", "stop"},
+                 // Pause does nothing while stopped, as the button.
+                 {-1, false, "Pause", "pause"}};
+    for (const auto& c : cases) {
         bothEngines(c.position, c.playing);
-        const Names viaRemote = remotely(c.action);
-        EXPECT_EQ(viaRemote, fromBar(c.barCommand));
-        EXPECT_EQ(viaRemote, c.journal);
+        const Names viaRemote =
+            remotely([&](RemoteControl& r) { EXPECT_TRUE(r.command(c.method)); });
+        EXPECT_EQ(viaRemote, fromBar(c.barCommand)) << "the remote's " << c.method;
+        EXPECT_EQ(viaRemote.empty(), c.position < 0) << "the remote's " << c.method;
     }
     EXPECT_TRUE(state().userStopped);
+    EXPECT_FALSE(remote->command("Next")) << "a disc is one track";
+    EXPECT_FALSE(remote->command("play"));
 }
 
 TEST_F(Remote, RaiseShowsTheMainWindowAndQuitIsTheBarsExit) {
@@ -235,7 +215,6 @@ TEST_F(Remote, RaiseShowsTheMainWindowAndQuitIsTheBarsExit) {
     twin.journal.entries.clear();
     EXPECT_THROW(twin.barMovie.click("ID_FS_exit"), ProgramEnded);
     EXPECT_EQ(h.journal.entries, twin.journal.entries);
-    EXPECT_THAT(h.journal.entries, ::testing::Contains("windows.end"));
 }
 
 TEST_F(Remote, JumpsMadeElsewhereAreAnnouncedOnce) {
@@ -244,7 +223,7 @@ TEST_F(Remote, JumpsMadeElsewhereAreAnnouncedOnce) {
     // Playing on moves a second at most between two refreshes; the bar's jump moves ten.
     for (const auto& [elapsed, seeked] : {std::pair{301L, false}, {311L, true}, {301L, true}}) {
         h.engine.elapsed = elapsed;
-        EXPECT_EQ(remote->refresh().seeked, seeked) << elapsed;
+        EXPECT_EQ(remote->refresh().seeked, seeked) << "elapsed " << elapsed;
     }
     // A remote seek is announced by its caller, not again by the next refresh.
     ASSERT_EQ(remote->seek(100 * kSecond), 401 * kSecond);

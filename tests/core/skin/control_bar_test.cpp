@@ -94,7 +94,7 @@ TEST_F(ControlBar, NamesAreExactAndCaseSensitive) {
          {"VOL+", "Vol-", "PLAY", "Pause", "ID_FS_about", "ID_FS_About", "ID_FS  _about", " play",
           "stop ", "ID_FS_EXIT", "Power", "", "nav up", "IDC_FS_KnobReleased", "mini", "Play"})
         EXPECT_THAT(command(name), IsEmpty()) << "the bar's command '" << name << "'";
-    for (const char* name : {"s", "space", "Escape", "f", "", "Return Enter", "+ ="})
+    for (const char* name : {"s", "space", "Escape", "f", "E", "R", "D", "", "Return Enter", "+ ="})
         EXPECT_THAT(key(name, true), IsEmpty()) << "the key '" << name << "'";
     EXPECT_EQ(main().volumeSlider.value, 50);
     EXPECT_TRUE(main().visible);
