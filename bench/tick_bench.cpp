@@ -88,8 +88,10 @@ struct TickRig {
     test::FakeDialogs dialogs{journal};
     test::FakeWindowSystem windows{journal};
     test::FakeLauncher launcher{journal};
+    test::FakeDiscHandlers discHandlers{journal};
     Program program{Services{engine, playerMovie, barMovie, clock, drives, environment,
-                             shellFolders, singleInstance, diskSpace, dialogs, windows, launcher}};
+                             shellFolders, singleInstance, diskSpace, dialogs, windows, launcher,
+                             discHandlers}};
 };
 
 void reportWrites(benchmark::State& state, const TickRig& rig, long before) {

@@ -142,10 +142,12 @@ struct UiRig {
     test::FakeDialogs dialogs{journal};
     test::FakeWindowSystem windows{journal};
     test::FakeLauncher launcher{journal};
+    test::FakeDiscHandlers discHandlers{journal};
     MainWindowView mainView{windows.metrics};
     DvdBarView barView{windows.metrics};
     Program program{Services{engine, mainView.player(), barView.gui(), clock, drives, environment,
-                             shellFolders, singleInstance, diskSpace, dialogs, windows, launcher}};
+                             shellFolders, singleInstance, diskSpace, dialogs, windows, launcher,
+                             discHandlers}};
     ViewHub hub{program, mainView, barView};
     long renders = 0;
 };

@@ -10,6 +10,7 @@
 #include "linux/linux_environment.h"
 #include "linux/linux_shell_folders.h"
 #include "linux/linux_single_instance.h"
+#include "linux/xdg_disc_handler_registration.h"
 #include "ui/app_icon.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
         LinuxDiskSpace diskSpace;
         QtDialogs dialogs;
         QtLauncher launcher;
+        XdgDiscHandlerRegistration discHandlers;
         QtWindowSystem windows;
 
         MainWindowView mainView(windows.screen());
@@ -77,7 +79,7 @@ int main(int argc, char** argv) {
 
         Program program(Services{engine, mainView.player(), barView.gui(), clock, drives,
                                  environment, shellFolders, singleInstance, diskSpace, dialogs,
-                                 windows, launcher});
+                                 windows, launcher, discHandlers});
         ViewHub hub(program, mainView, barView);
         windows.attach(hub);
         offerDisc(drives, environment.commandLine());

@@ -1,5 +1,7 @@
 #include "linux/linux_shell_folders.h"
 
+#include "linux/xdg_dirs.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,16 +19,6 @@ constexpr std::string_view kHomeVariable = "$HOME";
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
-}
-
-// An XDG base directory: the variable when it holds an absolute path (others are to be
-// ignored), else its default below HOME; "" without either.
-std::string baseDirectory(const char* variable, const char* homeDefault) {
-    const std::string value = environment(variable);
-    if (value.starts_with('/'))
-        return value;
-    const std::string home = environment("HOME");
-    return home.empty() ? "" : home + "/" + homeDefault;
 }
 
 std::string withoutTrailingSlashes(std::string path) {
@@ -73,7 +65,7 @@ std::optional<std::string> userDirectory(const std::string& file, const std::str
 } // namespace
 
 std::string LinuxShellFolders::desktopFolder() {
-    const std::string config = baseDirectory("XDG_CONFIG_HOME", ".config");
+    const std::string config = xdgBaseDirectory("XDG_CONFIG_HOME", ".config");
     if (!config.empty()) {
         if (auto desktop = userDirectory(config + "/user-dirs.dirs", "XDG_DESKTOP_DIR"))
             return *desktop;
@@ -83,7 +75,7 @@ std::string LinuxShellFolders::desktopFolder() {
 }
 
 std::string LinuxShellFolders::localAppDataFolder() {
-    const std::string data = baseDirectory("XDG_DATA_HOME", ".local/share");
+    const std::string data = xdgBaseDirectory("XDG_DATA_HOME", ".local/share");
     if (data.empty())
         return "";
     const std::string folder = withoutTrailingSlashes(data) + "/lumadisc";

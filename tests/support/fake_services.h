@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/dialogs.h"
+#include "core/platform/disc_handler_registration.h"
 #include "core/platform/disk_space.h"
 #include "core/platform/launcher.h"
 #include "core/platform/shell_folders.h"
@@ -9,6 +10,7 @@
 #include "support/journal.h"
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -136,6 +138,49 @@ public:
     }
 
 private:
+    Journal& m_journal;
+};
+
+// The desktop's handler registration as three plain facts; each step is journaled.
+class FakeDiscHandlers : public DiscHandlerRegistration {
+public:
+    explicit FakeDiscHandlers(Journal& journal) : m_journal(journal) {}
+    bool folderWritable = true;
+    std::optional<DiscHandler> entry;
+    bool isDefault = false;
+    bool startsWithoutAsking = false;
+
+    bool openHandlerFolder() override {
+        step("openFolder");
+        return folderWritable;
+    }
+    void startWithoutAsking() override {
+        step("startWithoutAsking");
+        startsWithoutAsking = true;
+    }
+    void writeHandler(const DiscHandler& handler) override {
+        step("write");
+        entry = handler;
+    }
+    void makeDefault() override {
+        step("makeDefault");
+        isDefault = true;
+    }
+    void removeHandler() override {
+        step("remove");
+        entry.reset();
+    }
+    void stopStartingWithoutAsking() override {
+        step("stopStartingWithoutAsking");
+        startsWithoutAsking = false;
+    }
+    void removeDefault() override {
+        step("removeDefault");
+        isDefault = false;
+    }
+
+private:
+    void step(const std::string& name) { m_journal.add("handlers." + name); }
     Journal& m_journal;
 };
 

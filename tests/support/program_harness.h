@@ -45,6 +45,7 @@ struct ProgramHarness {
     FakeDialogs dialogs{journal};
     FakeWindowSystem windows{journal};
     FakeLauncher launcher{journal};
+    FakeDiscHandlers discHandlers{journal};
     std::unique_ptr<Program> program;
 
     // Creates the program (not yet started).

@@ -50,6 +50,9 @@ public:
     void exitCommand_Click();
     void howToUseMenu_Click();
     void aboutMenu_Click();
+    // Registers the program as the desktop's handler for inserted video discs (non-zero) or
+    // removes that registration (0).
+    void RegisterAutoPlay(std::int16_t autoPlay);
     // Runs the action of a chosen menu item (`actions()`); an item of an item array passes its
     // index there.
     void menuItemChosen(const MenuItem& item);

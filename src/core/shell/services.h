@@ -13,6 +13,7 @@ class DiskSpace;
 class Dialogs;
 class WindowSystem;
 class Launcher;
+class DiscHandlerRegistration;
 
 // The outside components and operating-system services the program works with.
 struct Services {
@@ -28,6 +29,7 @@ struct Services {
     Dialogs& dialogs;
     WindowSystem& windows;
     Launcher& launcher;
+    DiscHandlerRegistration& discHandlers;
 };
 
 } // namespace lumadisc

@@ -1,0 +1,203 @@
+// The desktop's disc handler registration in private XDG homes, checked with the desktop's own
+// tools: xdg-mime, desktop-file-validate and GIO (keyfile GSettings backend).
+#include "linux/mime_apps_list.h"
+#include "linux/xdg_disc_handler_registration.h"
+#include "scoped_env.h"
+#include "support/test_paths.h"
+
+#include <gio/gio.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace lumadisc::test {
+namespace {
+
+constexpr const char* kType = XdgDiscHandlerRegistration::kContentType;
+constexpr const char* kId = XdgDiscHandlerRegistration::kDesktopId;
+
+std::string output(const std::string& command) {
+    std::string text;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen((command + " 2>&1").c_str(), "r"), ::pclose);
+    char buffer[256];
+    while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()))
+        text += buffer;
+    return text;
+}
+
+std::string quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+// GLib reads the XDG homes once per process, so the whole suite shares one pair and each test
+// empties them.
+class DiscHandlers : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        home = new TempDir;
+        ::setenv("XDG_DATA_HOME", (home->path() / "data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (home->path() / "config").c_str(), 1);
+        ::setenv("GSETTINGS_BACKEND", "keyfile", 1);
+    }
+    static void TearDownTestSuite() { delete home; }
+    void SetUp() override {
+        for (const char* folder : {"data", "config"})
+            fs::remove_all(home->path() / folder);
+    }
+
+    static void registerHandler(const std::string& program) {
+        XdgDiscHandlerRegistration shell;
+        ASSERT_TRUE(shell.openHandlerFolder());
+        shell.startWithoutAsking();
+        shell.writeHandler({"Play DVD", "Play With Lumadisc", "Quorvane Lumadisc", program,
+                            "/opt/lumadisc/Resources/lumadisc.svg"});
+        shell.makeDefault();
+    }
+    static void unregisterHandler() {
+        XdgDiscHandlerRegistration shell;
+        shell.removeHandler();
+        shell.stopStartingWithoutAsking();
+        shell.removeDefault();
+    }
+    static std::vector<std::string> startList() {
+        GSettings* settings = g_settings_new("org.gnome.desktop.media-handling");
+        gchar** values = g_settings_get_strv(settings, "autorun-x-content-start-app");
+        std::vector<std::string> list(values, values + g_strv_length(values));
+        g_strfreev(values);
+        g_object_unref(settings);
+        return list;
+    }
+    static void setStartList(const std::vector<const char*>& types) {
+        std::vector<const gchar*> strv(types.begin(), types.end());
+        strv.push_back(nullptr);
+        GSettings* settings = g_settings_new("org.gnome.desktop.media-handling");
+        g_settings_set_strv(settings, "autorun-x-content-start-app", strv.data());
+        g_settings_sync();
+        g_object_unref(settings);
+    }
+    static fs::path entry() { return home->path() / "data/applications" / kId; }
+    static fs::path mimeApps() { return home->path() / "config/mimeapps.list"; }
+
+    static inline TempDir* home = nullptr;
+};
+
+// One test for everything GIO's application cache sees: it reads the folders once.
+TEST_F(DiscHandlers, TheDesktopStartsTheRegisteredProgramWithTheDiscItWasHanded) {
+    const fs::path folder = home->path() / R"(app "folder" $HOME `x` \ (1))";
+    fs::create_directories(folder);
+    const fs::path program = folder / "lumadisc";
+    writeFile(program, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.args\"\n");
+    fs::permissions(program, fs::perms::owner_all);
+    registerHandler(program.string());
+
+    const std::string validation = output("desktop-file-validate " + quoted(entry()));
+    EXPECT_EQ(validation, "") << "desktop-file-validate rejects the entry:\n" << validation;
+    EXPECT_EQ(output(std::string("xdg-mime query default ") + kType), std::string(kId) + "\n")
+        << "xdg-mime does not name our entry as the default for video discs";
+    const auto list = startList();
+    EXPECT_NE(std::find(list.begin(), list.end(), kType), list.end())
+        << "GNOME would not start the handler without asking";
+
+    GAppInfo* app = g_app_info_get_default_for_type(kType, FALSE);
+    ASSERT_NE(app, nullptr) << "GIO finds no default handler for video discs";
+    EXPECT_STREQ(g_app_info_get_id(app), kId) << "GIO's default for video discs is not ours";
+
+    const fs::path mount = home->path() / "media/My Disc (1)";
+    fs::create_directories(mount);
+    gchar* uri = g_filename_to_uri(mount.c_str(), nullptr, nullptr);
+    GList uris{uri, nullptr, nullptr};
+    GError* error = nullptr;
+    EXPECT_TRUE(g_app_info_launch_uris(app, &uris, nullptr, &error))
+        << (error ? error->message : "launch failed");
+    const fs::path recorded = program.string() + ".args";
+    for (int i = 0; i < 100 && readFile(recorded).find('\n', 2) == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // GIO hands a local disc over as its path.
+    EXPECT_EQ(readFile(recorded), "1\n" + mount.string() + "\n")
+        << "the program was not started with exactly the disc's location";
+    g_free(uri);
+    g_clear_error(&error);
+    g_object_unref(app);
+}
+
+TEST_F(DiscHandlers, RegisteringTwiceWritesWhatRegisteringOnceWrites) {
+    registerHandler("/usr/bin/lumadisc");
+    const std::string once = readFile(entry()) + readFile(mimeApps());
+    const auto listOnce = startList();
+    registerHandler("/usr/bin/lumadisc");
+    EXPECT_EQ(readFile(entry()) + readFile(mimeApps()), once);
+    EXPECT_EQ(startList(), listOnce);
+}
+
+TEST_F(DiscHandlers, UnregisteringLeavesWhatOthersSetAsItWas) {
+    const std::string before = "[Added Associations]\nvideo/mpeg=player.desktop;\n\n"
+                               "[Default Applications]\nx-content/video-dvd=other.desktop;\n";
+    writeFile(mimeApps(), before);
+    writeFile(home->path() / "data/applications/other.desktop",
+              "[Desktop Entry]\nType=Application\nName=Other\nExec=true\n");
+    setStartList({"x-content/audio-cdda"});
+    registerHandler("/usr/bin/lumadisc");
+    ASSERT_NE(readFile(mimeApps()), before);
+
+    unregisterHandler();
+    EXPECT_FALSE(fs::exists(entry()));
+    EXPECT_EQ(readFile(mimeApps()), before) << "another application's association changed";
+    EXPECT_EQ(output(std::string("xdg-mime query default ") + kType), "other.desktop\n");
+    EXPECT_EQ(startList(), std::vector<std::string>{"x-content/audio-cdda"});
+
+    // What was never there (any more) is harmless to remove.
+    unregisterHandler();
+    EXPECT_EQ(readFile(mimeApps()), before);
+}
+
+TEST_F(DiscHandlers, NothingIsLeftBehindWhereNothingWasBefore) {
+    registerHandler("/usr/bin/lumadisc");
+    unregisterHandler();
+    EXPECT_FALSE(fs::exists(mimeApps())) << "an emptied mimeapps.list stays behind";
+    EXPECT_FALSE(fs::exists(entry()));
+}
+
+TEST_F(DiscHandlers, AnApplicationsFolderThatCannotBeMadeIsRefused) {
+    writeFile(home->path() / "data-file", "");
+    ScopedEnv data("XDG_DATA_HOME", (home->path() / "data-file").string());
+    EXPECT_FALSE(XdgDiscHandlerRegistration().openHandlerFolder());
+}
+
+// The default list of a type keeps every other id and every other line of the file.
+TEST(MimeAppsList, OurDefaultGoesFirstAndLeavesTheFileAsItWasWhenRemoved) {
+    const std::string id = "ours.desktop";
+    const struct {
+        std::string text;
+        std::string defaultLine;
+    } cases[] = {
+        {"", "t=ours.desktop;"},
+        {"[Added Associations]\nt=x.desktop;\n", "t=ours.desktop;"},
+        {"[Default Applications]\nt = a.desktop;b.desktop\n[Removed Associations]\nt=c;\n",
+         "t = ours.desktop;a.desktop;b.desktop"},
+        {"[Default Applications]\nu=a;\n\n[Other]\n", "t=ours.desktop;"},
+        {"[Default Applications]\nt=a;ours.desktop;\n", "t=ours.desktop;a;"},
+    };
+    for (const auto& c : cases) {
+        const std::string registered = withDefault(c.text, "t", id);
+        const auto group = registered.find("[Default Applications]");
+        EXPECT_NE(registered.find("\n" + c.defaultLine + "\n", group), std::string::npos)
+            << "default of t in:\n"
+            << registered;
+        EXPECT_EQ(withDefault(registered, "t", id), registered) << "registering twice";
+        if (c.text.find("ours.desktop") == std::string::npos) {
+            EXPECT_EQ(withoutDefault(registered, "t", id), c.text) << "removing from:\n"
+                                                                   << registered;
+        }
+    }
+}
+
+} // namespace
+} // namespace lumadisc::test
