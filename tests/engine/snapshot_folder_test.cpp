@@ -23,8 +23,9 @@ TEST(SnapshotFolderTest, NumbersFollowTheHighestSnapshotPresent) {
     const SnapshotFolder snapshots(folder.path(), "IMG_", "jpg");
     EXPECT_EQ(snapshots.nextFile(), folder.path() / "IMG_00001.jpg");
 
-    for (const char* name : {"IMG_00003.jpg", "IMG_00007.jpg", "IMG_abc.jpg", "IMG_00020.png",
-                             "XIMG_00030.jpg", "IMG_.jpg", "IMG_-40.jpg", "IMG_00050.jpg.part"})
+    for (const char* name :
+         {"IMG_00003.jpg", "IMG_00007.jpg", "IMG_abc.jpg", "IMG_00020.png", "XIMG_00030.jpg",
+          "IMG_.jpg", "IMG_-40.jpg", "IMG_00050.jpg.part", "IMG_00009x.jpg"})
         writeFile(folder.path() / name, "x");
     EXPECT_EQ(snapshots.nextFile(), folder.path() / "IMG_00008.jpg");
 

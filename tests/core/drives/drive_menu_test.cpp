@@ -30,6 +30,7 @@ TEST_F(DriveMenu, ListsEachOpticalDriveOnceInSystemOrder) {
     h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
     h.drives.add("E:", Drives::kOptical, std::nullopt, false);
     h.drives.add("F:", 4, Volume{"SHARE", "UDF"}, true);
+    h.drives.add("G:", 6, Volume{"TAPE", "UDF"}, true);
     start();
     options().fileMenu_Click();
     options().fileMenu_Click();

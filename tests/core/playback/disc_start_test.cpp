@@ -74,6 +74,12 @@ TEST_F(MountedDiscStart, DroppedImagesAreListedOnceAndStarted) {
     }
     EXPECT_EQ(state().driveLetters, (Names{"/dev/sr0", image})) << "listed twice or not at all";
 
+    // A copied disc at the root of a mounted stick is a folder disc, not the stick.
+    h.drives.add("/dev/sdb1", 0, Volume{"STICK", "vfat"}, true, "/media/u/STICK");
+    h.drives.discImages["/media/u/STICK"] = Volume{"STICK", "UDF"};
+    playDroppedDisc(program(), "/media/u/STICK");
+    EXPECT_EQ(h.engine.target, "dvd:///media/u/STICK") << "a copied disc on a stick did not play";
+
     // A mounted disc's folder is its drive, not a disc of its own.
     h.journal.entries.clear();
     playDroppedDisc(program(), "/media/u/FILM/");
