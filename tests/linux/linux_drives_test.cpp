@@ -161,7 +161,7 @@ TEST_F(LinuxDrivesTest, TheRootIsTheMountPointOrDeviceNodeOrTheVirtualDrivesPath
 
     for (const auto& root :
          Roots{mountPoint, mountPoint + "/", sr0, "file://" + media + "My%20Disc%20%282%29",
-               "file://" + media + "My%20Disc%20(2)/"})
+               "file://" + media + "My%20Disc%20(2)/", "file://localhost" + mountPoint})
         EXPECT_TRUE(drives.isRootOf(sr0, root)) << root;
     for (const auto& root :
          Roots{"", media + "my disc (2)", "\"" + mountPoint + "\"", mountPoint + " ",
@@ -170,6 +170,11 @@ TEST_F(LinuxDrivesTest, TheRootIsTheMountPointOrDeviceNodeOrTheVirtualDrivesPath
     EXPECT_FALSE(drives.isRootOf("", mountPoint));
     EXPECT_FALSE(drives.isRootOf(sr1, mountPoint));
 
+    // Hex digits of either case, as desktops write them for "Naïve".
+    fs::create_directories(tree.root() / "Na\xC3\xAFve/VIDEO_TS");
+    const std::string naive = tree.str() + "/Na\xC3\xAFve";
+    ASSERT_TRUE(drives.addVirtualDrive("file://" + tree.str() + "/Na%c3%afve"));
+    EXPECT_TRUE(drives.isRootOf(naive, "file://" + tree.str() + "/Na%C3%AFve"));
     for (const auto& root :
          Roots{film, film + "/", "file://" + tree.str() + "/Rips/My%20Film%20(2004)"})
         EXPECT_TRUE(drives.isRootOf(film, root)) << root;

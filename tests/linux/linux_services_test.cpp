@@ -155,7 +155,8 @@ TEST_F(ShellFoldersTest, TheDesktopComesFromTheUserDirectoriesOrIsDesktopInHome)
          home() + "/Schreibtisch \"neu\""},
         {"XDG_DESKTOP_DIR=\"/srv/desk/\"\n", "/srv/desk"},
         {"XDG_DESKTOP_DIR=\"$HOME/\"\n", home()},
-        {"XDG_DESKTOP_DIR=\"Desktop\"\n", home() + "/Desktop"}, // relative: ignored
+        {"XDG_DESKTOP_DIR=\"Bureau\"\n", home() + "/Desktop"}, // relative: ignored
+        {"XDG_DESKTOP_DIR=\"$HOMEWORK/Bureau\"\n", home() + "/Desktop"},
     };
     for (const auto& [text, desktop] : cases) {
         writeUserDirs(text, homeDir.path() / ".config");

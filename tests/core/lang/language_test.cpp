@@ -8,6 +8,7 @@
 #include "support/test_paths.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
@@ -81,6 +82,10 @@ TEST_F(Languages, MissingPacksSectionsOrKeysGiveTheEnglishDefaultSilently) {
     EXPECT_EQ(caption("03", "&OK"), "&OK"); // the Lang folder itself
     languageFile = "nested/French.ini";
     writePack("nested", "not a folder");
+    EXPECT_EQ(caption("03", "&OK"), "&OK");
+    // A pipe in the pack's place is no pack either, and reading it must not wait for a writer.
+    languageFile = "pipe.ini";
+    ASSERT_EQ(::mkfifo((lang() / "pipe.ini").c_str(), 0600), 0);
     EXPECT_EQ(caption("03", "&OK"), "&OK");
     EXPECT_FALSE(logExists());
 
