@@ -10,10 +10,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -86,7 +90,12 @@ TEST_F(Languages, MissingPacksSectionsOrKeysGiveTheEnglishDefaultSilently) {
     // A pipe in the pack's place is no pack either, and reading it must not wait for a writer.
     languageFile = "pipe.ini";
     ASSERT_EQ(::mkfifo((lang() / "pipe.ini").c_str(), 0600), 0);
-    EXPECT_EQ(caption("03", "&OK"), "&OK");
+    auto reading = std::make_shared<std::promise<std::string>>();
+    auto answer = reading->get_future();
+    std::thread([this, reading] { reading->set_value(caption("03", "&OK")); }).detach();
+    ASSERT_EQ(answer.wait_for(std::chrono::seconds(5)), std::future_status::ready)
+        << "a pipe in place of the language pack blocks the lookup";
+    EXPECT_EQ(answer.get(), "&OK");
     EXPECT_FALSE(logExists());
 
     languageFile = "German.ini";
