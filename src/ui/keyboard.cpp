@@ -21,7 +21,7 @@ bool handleShortcut(ViewHub& hub, QKeyEvent* event) {
     const Action* action = keyAction(*event, hub.mainView().isFullScreenVideo());
     if (!action)
         return false;
-    hub.call([&] { action->run(hub.program(), 0); });
+    hub.call([&] { action->perform(hub.program()); });
     return true;
 }
 

@@ -125,7 +125,7 @@ void OptionsDialog::menuItemChosen(const MenuItem& chosen) {
         return;
     for (const MenuItem* top : {&fileMenu, &editMenu, &toolsMenu, &helpMenu}) {
         if (const auto index = arrayIndex(*top, chosen)) {
-            action->run(m_program, *index);
+            action->perform(m_program, *index);
             return;
         }
     }

@@ -53,8 +53,8 @@ public:
     // Registers the program as the desktop's handler for inserted video discs (non-zero) or
     // removes that registration (0).
     void RegisterAutoPlay(std::int16_t autoPlay);
-    // Runs the action of a chosen menu item (`actions()`); an item of an item array passes its
-    // index there.
+    // Runs the action of a chosen menu item (`core/skin/actions.h`); an item of an item array
+    // passes its index there.
     void menuItemChosen(const MenuItem& item);
 
     // Drive enumeration: rebuilds `captions` and the drive list, trims the drive menu to item 0

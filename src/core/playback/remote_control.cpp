@@ -79,7 +79,7 @@ std::int64_t RemoteControl::positionMicroseconds() {
 bool RemoteControl::command(std::string_view method) {
     const Action* action = actionForRemote(method);
     if (action)
-        action->run(m_program, 0);
+        action->perform(m_program);
     return action != nullptr;
 }
 

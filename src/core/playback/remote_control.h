@@ -51,7 +51,7 @@ public:
     std::int64_t positionMicroseconds();
 
     // Runs the action of a remote-control method without arguments ("Play", "Quit"; see
-    // `actions()`); false when the method has none.
+    // `core/skin/actions.h`); false when the method has none.
     bool command(std::string_view method);
     void play() { command("Play"); }
     void pause() { command("Pause"); }

@@ -131,9 +131,6 @@ void playOrPause(Program& p, Index) {
         p.mainForm().playButton_Click();
 }
 
-// Commands whose behaviour comes with later work do nothing until then.
-void notYet(Program&, Index) {}
-
 // clang-format off
 constexpr Action kActions[] = {
     // command       keys            key use         menu item         remote       procedure
@@ -150,8 +147,8 @@ constexpr Action kActions[] = {
     {"pause",        "",             Once,           "",               "Pause",     on<&MainForm::pauseButton_Click>},
     {"mute",         "M",            Once,           "",               "",          on<&MainForm::muteStatus_Click>},
     {"ID_FS _about", "",             Once,           "",               "",          showHelpMenu},
-    {"option",       "",             Once,           "",               "",          notYet},
-    {"snapshot",     "",             Once,           "",               "",          notYet},
+    {"option",       "",             Once,           "",               "",          nullptr},
+    {"snapshot",     "",             Once,           "",               "",          nullptr},
     {"open",         "",             Once,           "",               "",          toggleDoor},
     {"fullscreen",   "F",            Once,           "fullScreenMenu", "",          on<&MainForm::FullScreen>},
     {"navup",        "Up",           Once,           "",               "",          navigateUp},
@@ -175,7 +172,7 @@ template <typename Matches> const Action* firstAction(Matches matches) {
     return found == std::end(kActions) ? nullptr : found;
 }
 
-bool listsKey(std::string_view keys, std::string_view key) {
+constexpr bool listsKey(std::string_view keys, std::string_view key) {
     while (!keys.empty()) {
         const std::size_t blank = keys.find(' ');
         if (keys.substr(0, blank) == key)
@@ -185,10 +182,41 @@ bool listsKey(std::string_view keys, std::string_view key) {
     return false;
 }
 
+constexpr bool sharesKey(std::string_view keys, std::string_view others) {
+    while (!keys.empty()) {
+        const std::size_t blank = keys.find(' ');
+        if (listsKey(others, keys.substr(0, blank)))
+            return true;
+        keys = blank == std::string_view::npos ? std::string_view() : keys.substr(blank + 1);
+    }
+    return false;
+}
+
+constexpr bool sameName(std::string_view a, std::string_view b) {
+    return !a.empty() && a == b;
+}
+
+// Every command, key, menu item and remote method leads to one action.
+constexpr bool eachWayHasOneAction() {
+    for (std::size_t i = 0; i < std::size(kActions); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kActions); ++j) {
+            const Action& a = kActions[i];
+            const Action& b = kActions[j];
+            if (sameName(a.command, b.command) || sameName(a.menuItem, b.menuItem) ||
+                sameName(a.remote, b.remote) || sharesKey(a.keys, b.keys))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(eachWayHasOneAction(), "an action would hide behind an earlier one with the same "
+                                     "command, key, menu item or remote method");
+
 } // namespace
 
-std::span<const Action> actions() {
-    return kActions;
+void Action::perform(Program& program, std::int16_t index) const {
+    if (run)
+        run(program, index);
 }
 
 const Action* actionForCommand(std::string_view command) {

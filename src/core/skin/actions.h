@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 namespace lumadisc {
@@ -28,14 +27,15 @@ struct Action {
     std::string_view menuItem;
     // The remote-control method that runs it ("Play", "Quit").
     std::string_view remote;
-    // `index` is the chosen item's index in a menu item array (the drive menu), else 0.
+    // `index` is the chosen item's index in a menu item array (the drive menu), else 0. Null
+    // while the action's behaviour waits for later work: it does nothing until then.
     void (*run)(Program& program, std::int16_t index);
+
+    void perform(Program& program, std::int16_t index = 0) const;
 };
 
-// Every action, the control bar's commands in the order in which they are tested.
-std::span<const Action> actions();
-
-// The action of a control bar command: the first whose command is exactly `command`.
+// The action of a control bar command: the first, in the order in which the control bar's
+// commands are documented, whose command is exactly `command`.
 const Action* actionForCommand(std::string_view command);
 // The action of a key press, or none: the key has no action, is held down and its action does
 // not repeat, or needs full screen.

@@ -54,7 +54,7 @@ void DvdBarForm::Form_Unload(int /*cancel*/) {
 
 void DvdBarForm::gui_Command(const std::string& command, const std::string& /*args*/) {
     if (const Action* action = actionForCommand(command))
-        action->run(m_program, 0);
+        action->perform(m_program);
 }
 
 void DvdBarForm::writeVolumeTexts() {

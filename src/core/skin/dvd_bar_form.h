@@ -20,7 +20,8 @@ public:
     void Form_Paint();
     void Form_Resize();
     void Form_Unload(int cancel);
-    // The control bar movie's command: runs the action of that command, if any (`actions()`).
+    // The control bar movie's command: runs the action of that command, if any
+    // (`core/skin/actions.h`).
     void gui_Command(const std::string& command, const std::string& args);
     void StartHook();
     void StopHook();

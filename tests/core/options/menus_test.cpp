@@ -138,17 +138,18 @@ TEST_F(Menus, AboutIsShownModallyAndItsLinksOpen) {
 TEST_F(Menus, HowToUseOpensThePageOfTheLanguage) {
     const std::string english = (h.appFolder.path() / "English.html").string();
     writeFile(english, "<html></html>");
-    options().howToUseMenu_Click();
+    const auto howToUse = [&] { options().menuItemChosen(options().howToUseMenu()); };
+    howToUse();
     EXPECT_THAT(h.launcher.opened, ElementsAre(english));
     EXPECT_THAT(h.dialogs.shown, IsEmpty());
 
     useLanguage("French.ini");
-    options().howToUseMenu_Click();
+    howToUse();
     h.launcher.succeeds = false;
     useLanguage("English.ini");
-    options().howToUseMenu_Click();
+    howToUse();
     useLanguage("ini");
-    options().howToUseMenu_Click();
+    howToUse();
     EXPECT_THAT(h.launcher.opened, ElementsAre(english, english));
     ASSERT_EQ(h.dialogs.shown.size(), 3u);
     for (const auto& shown : h.dialogs.shown) {

@@ -4,8 +4,6 @@
 #include "core/skin/hooking.h"
 #include "core/started_program.h"
 
-#include <sstream>
-
 namespace lumadisc {
 namespace {
 
@@ -25,7 +23,7 @@ protected:
     Names key(const std::string& name, bool fullScreen = false, bool autoRepeat = false) {
         return journalOf([&] {
             if (const Action* action = actionForKey(name, fullScreen, autoRepeat))
-                action->run(program(), 0);
+                action->perform(program());
         });
     }
     static Names volume(long value) {
@@ -121,28 +119,6 @@ TEST_F(ControlBar, VolumeStepsStopAtTheEndsAndRepeatWhileTheKeyIsHeld) {
     unmuted.insert(unmuted.begin(), "engine.switchMute");
     EXPECT_EQ(command("vol+"), unmuted);
     EXPECT_EQ(main().muteStatus.caption, "U");
-}
-
-// Every command, key, menu item and remote method leads to one action: a second action with
-// the same name could never run.
-TEST_F(ControlBar, NoActionHidesBehindAnother) {
-    for (const Action& action : actions()) {
-        const std::string name = std::string(action.command) + "|" + std::string(action.menuItem) +
-                                 "|" + std::string(action.remote) + "|" + std::string(action.keys);
-        if (!action.command.empty()) {
-            EXPECT_EQ(actionForCommand(action.command), &action) << name;
-        }
-        if (!action.menuItem.empty()) {
-            EXPECT_EQ(actionForMenuItem(action.menuItem), &action) << name;
-            EXPECT_NO_THROW(options().menuItem(action.menuItem)) << "no menu item for " << name;
-        }
-        if (!action.remote.empty()) {
-            EXPECT_EQ(actionForRemote(action.remote), &action) << name;
-        }
-        std::istringstream keys{std::string(action.keys)};
-        for (std::string key; keys >> key;)
-            EXPECT_EQ(actionForKey(key, true, action.keyUse == KeyUse::Repeats), &action) << name;
-    }
 }
 
 TEST_F(ControlBar, DriversRebuildsTheDriveMenuAndStartsTheChosenDrive) {
