@@ -36,6 +36,7 @@ TEST_F(Menus, TheTreeAfterStartUp) {
         EXPECT_FALSE(top->visible) << top->name << " must never show as a menu bar";
     EXPECT_EQ(visibleCaptions(o.fileMenu), (Names{"&Open", "E&xit"}));
     EXPECT_EQ(o.dvdsList().size(), 1u);
+    EXPECT_EQ(&o.menuItem("dvdsList"), &o.dvdsList()[0]) << "items of submenus are found too";
     EXPECT_EQ(o.menuItem("fullScreenMenu").shortcut, "Ctrl+F");
     EXPECT_EQ(visibleCaptions(o.toolsMenu), (Names{"&Options"}));
     EXPECT_EQ(visibleCaptions(o.helpMenu), (Names{"&How To Use?", "-", "&About"}));
