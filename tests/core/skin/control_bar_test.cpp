@@ -155,31 +155,30 @@ TEST_F(ControlBar, OpenTogglesTheTrayOfTheSelectedDrive) {
     EXPECT_TRUE(bar().doorOpen);
 }
 
-TEST_F(ControlBar, MiniHidesBothWindowsUntilTheBarIsRestored) {
+TEST_F(ControlBar, MiniHidesBothWindowsAndTheBarBringsTheMainWindowBack) {
     command("ID_FS_mini");
     EXPECT_EQ(bar().windowState, WindowState::Minimized);
     EXPECT_FALSE(main().visible);
-    bar().Form_Resize(); // still minimised
-    EXPECT_FALSE(main().visible);
-    bar().windowState = WindowState::Normal;
-    bar().Form_Resize();
-    EXPECT_TRUE(main().visible);
-}
-
-TEST_F(ControlBar, TheWindowBringsTheMainWindowBackButNeverHidesIt) {
-    // Minimising the bar by itself leaves the main window as it is.
-    bar().windowState = WindowState::Minimized;
-    bar().Form_Resize();
-    EXPECT_TRUE(main().visible);
-    bar().windowState = WindowState::Maximized;
-    main().visible = false;
-    bar().Form_Resize();
-    EXPECT_TRUE(main().visible);
-    // A repaint shows a hidden main window whatever the bar's state.
-    bar().windowState = WindowState::Minimized;
-    main().visible = false;
-    bar().Form_Paint();
-    EXPECT_TRUE(main().visible);
+    using enum WindowState;
+    const struct {
+        WindowState bar;
+        bool repaint; // else a resize
+        bool mainBefore;
+        bool mainAfter;
+    } cases[] = {
+        {Minimized, false, false, false}, // still minimised
+        {Minimized, false, true, true},   // minimising the bar by itself leaves main as it is
+        {Normal, false, false, true},     {Maximized, false, false, true},
+        {Minimized, true, false, true}, // a repaint shows main whatever the bar's state
+    };
+    for (const auto& c : cases) {
+        bar().windowState = c.bar;
+        main().visible = c.mainBefore;
+        c.repaint ? bar().Form_Paint() : bar().Form_Resize();
+        EXPECT_EQ(main().visible, c.mainAfter)
+            << (c.repaint ? "repaint" : "resize") << " of the bar in state "
+            << static_cast<int>(c.bar) << ", main shown before: " << c.mainBefore;
+    }
 }
 
 TEST(MovieHook, OnlyTheContextMenuPressesBecomeNull) {
