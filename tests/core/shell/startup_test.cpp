@@ -195,6 +195,9 @@ TEST_F(WaysOut, EveryExitRunsTheShutdownOnceAndSavesNothing) {
         ASSERT_GE(j.size(), 3u);
         EXPECT_EQ(Names(j.begin(), j.end() - 2), Names(j.size() - 2, "windows.unhook main"));
         EXPECT_EQ(Names(j.end() - 2, j.end()), (Names{"windows.unhook bar", "windows.end"}));
+        if (&exit == &exits[0]) {
+            EXPECT_EQ(j.size(), 3u) << "the bar's exit unloaded the main window more than once";
+        }
         EXPECT_FALSE(program().isLoaded(WindowId::About) || program().isLoaded(WindowId::Options))
             << "a window outlived the shutdown";
         EXPECT_EQ(h.config(), configText(kSaved)) << "the settings file was written on the way out";
