@@ -192,45 +192,19 @@ protected:
     static fs::path sample(const std::string& name) { return sampleDiscDir() / name; }
 };
 
-TEST_F(SampleDiscTest, ReadsLabelFileSystemAndVideoFolderOfTheDiscInADrive) {
+// What the backend says of a drive: "LABEL type", "+VIDEO_TS" when it holds one, "-" for no disc.
+std::string seen(LinuxDrives& drives, const std::string& drive) {
+    const auto info = drives.volumeInformation(drive);
+    return (info ? info->label + " " + info->fileSystem : std::string("-")) +
+           (drives.videoFolderExists(drive) ? " +VIDEO_TS" : "");
+}
+
+TEST_F(SampleDiscTest, DiscsInDrivesAndDiscImagesAreReadWithoutMounting) {
     const std::string sr0 = tree.addOpticalDrive("sr0", sample("lumadisc-sample.iso"));
     const std::string sr1 = tree.addOpticalDrive("sr1", sample("iso9660-only.iso"));
     const std::string sr2 = tree.addOpticalDrive("sr2", sample("damaged.iso"));
     tree.addBlock("sda", "0");
     fs::create_symlink(sample("lumadisc-sample.iso"), tree.dev() / "sda");
-    LinuxDrives drives = tree.drives();
-
-    const auto info = drives.volumeInformation(sr0);
-    ASSERT_TRUE(info);
-    EXPECT_EQ(info->label, "LUMADISC_SAMPLE");
-    EXPECT_EQ(info->fileSystem, "udf");
-    EXPECT_TRUE(drives.videoFolderExists(sr0));
-    const auto plain = drives.volumeInformation(sr1);
-    ASSERT_TRUE(plain);
-    EXPECT_EQ(plain->label, "NOT_UDF");
-    EXPECT_EQ(plain->fileSystem, "iso9660");
-    // Its VIDEO_TS is on an ISO 9660 file system only.
-    EXPECT_FALSE(drives.videoFolderExists(sr1));
-    EXPECT_FALSE(drives.volumeInformation(sr2));
-    EXPECT_FALSE(drives.videoFolderExists(sr2));
-
-    // Discs outside the drives are never looked into.
-    for (const fs::path& path :
-         {tree.dev() / "sda", sample("lumadisc-sample.iso"), sample("menu")}) {
-        EXPECT_FALSE(drives.volumeInformation(path.string())) << path;
-        EXPECT_FALSE(drives.videoFolderExists(path.string())) << path;
-    }
-    EXPECT_FALSE(drives.videoFolderExists(""));
-
-    // Mounted, the disc is looked at through its mount point, which (as far as the table
-    // says) has no VIDEO_TS.
-    fs::create_directories(tree.root() / "media/LUMADISC_SAMPLE/AUDIO_TS");
-    tree.addMount(sr0, tree.str() + "/media/LUMADISC_SAMPLE");
-    EXPECT_TRUE(drives.volumeInformation(sr0));
-    EXPECT_FALSE(drives.videoFolderExists(sr0));
-}
-
-TEST_F(SampleDiscTest, ADiscImageIsAVirtualDrive) {
     const fs::path image = tree.root() / "My Discs (old)/sample copy.iso";
     const fs::path broken = tree.root() / "My Discs (old)/damaged (1).iso";
     fs::create_directories(image.parent_path());
@@ -240,19 +214,29 @@ TEST_F(SampleDiscTest, ADiscImageIsAVirtualDrive) {
     ASSERT_TRUE(drives.addVirtualDrive(image.string()));
     ASSERT_TRUE(drives.addVirtualDrive(broken.string()));
 
-    const auto info = drives.volumeInformation(image.string());
-    ASSERT_TRUE(info);
-    EXPECT_EQ(info->label, "LUMADISC_SAMPLE");
-    EXPECT_EQ(info->fileSystem, "udf");
-    EXPECT_TRUE(drives.videoFolderExists(image.string()));
+    const std::pair<std::string, std::string> cases[] = {
+        {sr0, "LUMADISC_SAMPLE udf +VIDEO_TS"},
+        {sr1, "NOT_UDF iso9660"}, // its VIDEO_TS is on the ISO 9660 file system only
+        {sr2, "-"},
+        {image.string(), "LUMADISC_SAMPLE udf +VIDEO_TS"},
+        {broken.string(), "-"},
+        // Discs outside the drives are never looked into.
+        {(tree.dev() / "sda").string(), "-"},
+        {sample("lumadisc-sample.iso").string(), "-"},
+        {sample("menu").string(), "-"},
+        {"", "-"}};
+    for (const auto& [drive, disc] : cases)
+        EXPECT_EQ(seen(drives, drive), disc) << "in " << drive;
     EXPECT_TRUE(drives.isRootOf(image.string(),
                                 "file://" + tree.str() + "/My%20Discs%20(old)/sample%20copy.iso"));
-
-    EXPECT_FALSE(drives.volumeInformation(broken.string()));
-    EXPECT_FALSE(drives.videoFolderExists(broken.string()));
     fs::remove(image);
-    EXPECT_FALSE(drives.volumeInformation(image.string()));
-    EXPECT_FALSE(drives.videoFolderExists(image.string()));
+    EXPECT_EQ(seen(drives, image.string()), "-") << "a removed image still holds a disc";
+
+    // Mounted, the disc is looked at through its mount point, which (as far as the table
+    // says) has no VIDEO_TS.
+    fs::create_directories(tree.root() / "media/LUMADISC_SAMPLE/AUDIO_TS");
+    tree.addMount(sr0, tree.str() + "/media/LUMADISC_SAMPLE");
+    EXPECT_EQ(seen(drives, sr0), "LUMADISC_SAMPLE udf");
 }
 
 // A real block device holding the sample disc, but no optical drive: it never reports a disc

@@ -25,7 +25,6 @@ namespace lumadisc {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::string_literals;
 using Names = std::vector<std::string>;
 using test::readFile;
 using test::writeFile;
@@ -150,15 +149,12 @@ TEST_F(Languages, EachCallReadsTheCurrentSettingAndFileInItsEncoding) {
     languageFile = "Missing.ini";
     EXPECT_EQ(caption("10", "&File"), "&File");
 
-    // Packs saved by older editors, in code page 1252 or UTF-16.
+    // A pack saved by an older editor, in code page 1252.
     languageFile = "French.ini";
     writePack("French.ini", "[Language Pack]\r\n71=Langue fran\xE7"
                             "aise\r\n");
     EXPECT_EQ(caption("71", "Language"), "Langue fran\xC3\xA7"
                                          "aise");
-    writePack("French.ini", "\xFF\xFE[\0L\0a\0n\0g\0u\0a\0g\0e\0 \0P\0a\0c\0k\0]\0\n\0"
-                            "7\0001\0=\0\xE9\0t\0\xE9\0"s);
-    EXPECT_EQ(caption("71", "Language"), "\xC3\xA9t\xC3\xA9");
 }
 
 class LanguageErrorLog : public Languages {
@@ -183,11 +179,8 @@ TEST_F(LanguageErrorLog, EachFailureAppendsOneRecordAndGivesEmptyText) {
     EXPECT_EQ(caption("03", "&OK"), "");
     clock.time = "17:21:28";
     caption("04", "&Cancel");
-    const auto text = log();
-    EXPECT_EQ(text, "earlier text" + record("05.12.2026", "5:21:27 PM", loopMessage) +
-                        record("05.12.2026", "17:21:28", loopMessage));
-    // Seen as lines: a lone quotation mark, then date, time and message.
-    EXPECT_EQ(text.substr(text.find("\r\n") - 1, 3), "\"\r\n");
+    EXPECT_EQ(log(), "earlier text" + record("05.12.2026", "5:21:27 PM", loopMessage) +
+                         record("05.12.2026", "17:21:28", loopMessage));
 }
 
 TEST_F(LanguageErrorLog, APackThatCannotBeReadIsLoggedAsItIs) {
