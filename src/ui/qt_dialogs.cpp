@@ -1,5 +1,7 @@
 #include "ui/qt_dialogs.h"
 
+#include "ui/folderbrowse/folder_picker_dialog.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -20,6 +22,10 @@ MessageResult QtDialogs::messageBox(const std::string& text, MessageButtons butt
     if (buttons == MessageButtons::Ok)
         return MessageResult::Ok;
     return result == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+}
+
+std::string QtDialogs::BrowseForFolderPath(const BrowseInfo& info) {
+    return FolderPickerDialog::run(info, QApplication::activeWindow());
 }
 
 } // namespace lumadisc

@@ -106,6 +106,13 @@ void QtWindowSystem::showModal(WindowId window) {
         loop.processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+void QtWindowSystem::focus(WindowId window) {
+    if (QWidget* widget = m_hub ? m_hub->widgetOf(window) : nullptr) {
+        widget->activateWindow();
+        widget->setFocus();
+    }
+}
+
 namespace {
 // Where an item lies in its menu tree: the index at each level.
 bool pathTo(const MenuItem& menu, const MenuItem* target, std::vector<std::size_t>& path) {

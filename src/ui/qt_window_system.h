@@ -15,6 +15,7 @@ public:
     ScreenMetrics screen() override;
     void dragWindow(WindowId window) override;
     void showModal(WindowId window) override;
+    void focus(WindowId window) override;
     const MenuItem* popupMenu(WindowId owner, const MenuItem& menu) override;
     void hookMovie(WindowId window, bool install) override;
     [[noreturn]] void endProgram() override;

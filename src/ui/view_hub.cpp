@@ -1,6 +1,7 @@
 #include "ui/view_hub.h"
 
 #include "core/options/about_form.h"
+#include "core/options/options_dialog.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
 #include "core/shell/splash_form.h"
@@ -9,6 +10,7 @@
 #include "ui/disc_drop.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
+#include "ui/options_view.h"
 #include "ui/qml_skin_movie.h"
 #include "ui/splash_view.h"
 #include "ui/timer_driver.h"
@@ -79,6 +81,20 @@ void ViewHub::syncAll() {
             m_about->setVisible(about->visible);
     }
 
+    OptionsDialog* options = p.loadedOptionsDialog();
+    if (options != m_optionsForm) {
+        if (m_options)
+            m_options.release()->deleteLater();
+        m_optionsForm = options;
+        if (options)
+            m_options = std::make_unique<OptionsView>(*this, *options, &m_main);
+    }
+    if (m_options) {
+        m_options->sync();
+        if (m_options->isVisible() != options->visible)
+            m_options->setVisible(options->visible);
+    }
+
     if (DvdBarForm* bar = p.loadedDvdBarForm())
         m_bar.sync(*bar);
     if (MainForm* main = p.loadedMainForm())
@@ -100,7 +116,8 @@ QWidget* ViewHub::widgetOf(WindowId window) {
     case WindowId::Splash:
         return m_splash.get();
     case WindowId::Options:
-        return nullptr;
+        syncAll();
+        return m_options.get();
     }
     return nullptr;
 }

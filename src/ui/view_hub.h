@@ -13,6 +13,7 @@ class Program;
 class MainWindowView;
 class DvdBarView;
 class AboutView;
+class OptionsView;
 class SplashView;
 class TimerDriver;
 
@@ -45,10 +46,12 @@ private:
     MainWindowView& m_main;
     DvdBarView& m_bar;
     std::unique_ptr<AboutView> m_about;
+    std::unique_ptr<OptionsView> m_options;
     std::unique_ptr<SplashView> m_splash;
     std::unique_ptr<TimerDriver> m_timers;
     std::function<void()> m_syncHook;
     const void* m_aboutForm = nullptr;
+    const void* m_optionsForm = nullptr;
     int m_depth = 0;
 };
 

@@ -47,6 +47,7 @@ public:
         if (whileModal)
             whileModal(window);
     }
+    void focus(WindowId window) override { m_journal.add("windows.focus " + windowName(window)); }
     const MenuItem* popupMenu(WindowId owner, const MenuItem& menu) override {
         m_journal.add("windows.popup " + windowName(owner) + " " + menu.name);
         popupCaptions.clear();
@@ -79,12 +80,20 @@ public:
     };
     std::vector<Shown> shown;
     MessageResult answer = MessageResult::Ok;
+    // The folder dialog: what it was shown with, and the path it answers ("" cancels).
+    std::vector<BrowseInfo> browsed;
+    std::string folder;
 
     MessageResult messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon,
                              const std::string& title) override {
         m_journal.add("dialogs.message " + title + ": " + text);
         shown.push_back({text, buttons, icon, title});
         return answer;
+    }
+    std::string BrowseForFolderPath(const BrowseInfo& info) override {
+        m_journal.add("dialogs.browse " + info.title);
+        browsed.push_back(info);
+        return folder;
     }
 
 private:

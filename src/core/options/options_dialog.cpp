@@ -56,7 +56,8 @@ std::optional<std::int16_t> arrayIndex(const MenuItem& menu, const MenuItem& ite
 }
 } // namespace
 
-OptionsDialog::OptionsDialog(Program& program) : m_program(program) {
+OptionsDialog::OptionsDialog(Program& program)
+    : FolderBrowse1(program.svc.dialogs), m_program(program) {
     caption = "Options";
     fileMenu = hidden(
         item("fileMenu", "&File",
@@ -76,10 +77,6 @@ OptionsDialog::OptionsDialog(Program& program) : m_program(program) {
     File1.pattern = "*.ini";
     OKButton.caption = "&OK";
     CancelButton.caption = "&Cancel";
-}
-
-void OptionsDialog::Form_Load() {
-    FillLanguageList();
 }
 
 void OptionsDialog::FillLanguageList() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/controls.h"
+#include "core/folderbrowse/folder_browse.h"
 #include "core/form.h"
 
 #include <cstdint>
@@ -33,6 +34,21 @@ public:
     // The drive menu: an item array, item 0 always present.
     std::vector<MenuItem>& dvdsList() { return openMenu().children; }
 
+    // The settings' controls (options_window.cpp).
+    Frame frameMiscellaneous{"Miscellaneous", true, {}};
+    CheckBox chkAutoPlay{"Auto Play"};
+    CheckBox chkScreenSaver{"Disable screen saver"};
+    Frame frameVideo{"Video", true, {}};
+    CheckBox chkOverlay{"Use hardware acceleration"};
+    Frame snapshotsFrame{"Snapshots", true, {}};
+    OptionButton optToFile{"Save to file:"};
+    TextBox snapshotPath;
+    Button snapshotsBrowse{"&Browse...", true, true, {}};
+    OptionButton optToClipboard{"Save to Clipboard."};
+    OptionButton optToDesktop{"Save as wallpaper:"};
+    ComboBox cmbWallpaperType{{"Center", "Tile", "Stretch"}, 0};
+    FolderBrowse FolderBrowse1;
+
     // Language controls.
     Frame languageFrame;
     Label languageLabel;
@@ -43,6 +59,12 @@ public:
 
     void Form_Load();
     void FillLanguageList();
+    void optToFile_Click();
+    void optToClipboard_Click();
+    void optToDesktop_Click();
+    void snapshotsBrowse_Click();
+    void OKButton_Click();
+    void CancelButton_Click();
 
     // Menu handlers.
     void fileMenu_Click();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/folderbrowse/folder_browse.h"
+
 #include <string>
 
 namespace lumadisc {
@@ -8,8 +10,8 @@ enum class MessageIcon { Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageResult { Ok, Yes, No };
 
-// Modal message boxes.
-class Dialogs {
+// Modal message boxes, and the folder dialog of the folder picker control.
+class Dialogs : public FolderDialog {
 public:
     virtual ~Dialogs() = default;
     virtual MessageResult messageBox(const std::string& text, MessageButtons buttons,

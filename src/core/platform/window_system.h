@@ -22,6 +22,8 @@ public:
     virtual void dragWindow(WindowId window) = 0;
     // Shows the window modally; returns once it is hidden or unloaded.
     virtual void showModal(WindowId window) = 0;
+    // Gives the window the keyboard focus.
+    virtual void focus(WindowId window) = 0;
     // Shows `menu`'s visible items as a pop-up at the mouse position over `owner`; returns the
     // chosen item (nullptr when none was chosen).
     virtual const MenuItem* popupMenu(WindowId owner, const MenuItem& menu) = 0;

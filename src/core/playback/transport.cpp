@@ -115,9 +115,6 @@ std::string MainForm::FormatTime(long& seconds) {
     return twoDigits(h) + ":" + twoDigits(m) + ":" + twoDigits(seconds);
 }
 
-// The options window comes with its own work; until then the command changes nothing.
-void MainForm::optionsMenuCommand_Click() {}
-
 void MainForm::movieTimer_Timer() {
     Program& p = m_program;
     try {

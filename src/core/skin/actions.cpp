@@ -131,6 +131,12 @@ void playOrPause(Program& p, Index) {
         p.mainForm().playButton_Click();
 }
 
+// The bar's settings button loads the options window's settings afresh before showing it.
+void openOptions(Program& p, Index) {
+    p.optionsDialog().Form_Load();
+    p.mainForm().optionsMenuCommand_Click();
+}
+
 // clang-format off
 constexpr Action kActions[] = {
     // command       keys            key use         menu item         remote       procedure
@@ -147,7 +153,7 @@ constexpr Action kActions[] = {
     {"pause",        "",             Once,           "",               "Pause",     on<&MainForm::pauseButton_Click>},
     {"mute",         "M",            Once,           "",               "",          on<&MainForm::muteStatus_Click>},
     {"ID_FS _about", "",             Once,           "",               "",          showHelpMenu},
-    {"option",       "",             Once,           "",               "",          nullptr},
+    {"option",       "",             Once,           "",               "",          openOptions},
     {"snapshot",     "",             Once,           "",               "",          nullptr},
     {"open",         "",             Once,           "",               "",          toggleDoor},
     {"fullscreen",   "F",            Once,           "fullScreenMenu", "",          on<&MainForm::FullScreen>},
@@ -164,6 +170,7 @@ constexpr Action kActions[] = {
     {"",             "",             Once,           "exitCommand",    "",          on<&OptionsDialog::exitCommand_Click>},
     {"",             "",             Once,           "howToUseMenu",   "",          on<&OptionsDialog::howToUseMenu_Click>},
     {"",             "",             Once,           "aboutMenu",      "",          on<&OptionsDialog::aboutMenu_Click>},
+    {"",             "",             Once,           "optionsMenuCommand", "",      on<&MainForm::optionsMenuCommand_Click>},
 };
 // clang-format on
 

@@ -59,8 +59,8 @@ TEST_F(ControlBar, EachCommandAndItsKeysReachTheSameAction) {
         {"navright", {"Right"}, menuKey("key-nav-right", "114")},
         {"navleft", {"Left"}, menuKey("key-nav-left", "108")},
         {"enter", {"Return", "Enter"}, menuKey("key-nav-activate", "97")},
+        {"option", {}, {"windows.modal options", "bar.set _level0.volumeText1.text=Volume 50"}},
         // Waiting for later work: nothing yet.
-        {"option", {}, {}},
         {"snapshot", {}, {}},
     };
     for (const auto& c : cases) {

@@ -1,0 +1,182 @@
+// The options window: what it shows, OK with its restart question, Cancel, the folder button and
+// the Options command.
+#include "core/started_program.h"
+
+namespace lumadisc {
+namespace {
+
+using namespace test;
+
+class OptionsWindow : public StartedProgram {
+protected:
+    OptionsWindow() : StartedProgram(FakeDrives::Style::Linux) {
+        h.writePack("English.ini", "[Language Pack]\n");
+        h.writePack("French.ini", "[Language Pack]\n31=&Options...\n70=Réglages\n");
+        h.drives.add("/dev/sr0", Drives::kOptical, Volume{"FILM", "UDF"}, true, "/media/FILM");
+    }
+    // Starts the program playing the disc in /dev/sr0.
+    void startPlaying() {
+        h.environment.commandLineText = "/media/FILM";
+        start();
+        engineState(0.5f, true);
+    }
+    void chooseLanguage(const std::string& name) {
+        auto& list = options().availableLanguages;
+        list.listIndex = static_cast<int>(std::find(list.items.begin(), list.items.end(), name) -
+                                          list.items.begin());
+    }
+    bool asked() const { return !h.dialogs.shown.empty(); }
+};
+
+TEST_F(OptionsWindow, LoadShowsTheRecordAndTheDestinationSetsWhatCanBeUsed) {
+    const struct {
+        std::int16_t target;
+        bool file, clipboard, desktop; // the option button selected
+        bool pathAndBrowse, style;     // enabled
+    } cases[] = {
+        {0, true, false, false, true, false},
+        {1, false, true, false, false, false},
+        {2, false, false, true, false, true},
+        {-4, false, false, true, false, true},
+    };
+    start();
+    for (const auto& c : cases) {
+        state().settings = {"French.ini", "", 0, 1, c.target, 2, 1};
+        program().unload(WindowId::Options);
+        OptionsDialog& o = options();
+        const std::string at = "destination " + std::to_string(c.target);
+        EXPECT_EQ(o.availableLanguages.text(), "French") << at;
+        EXPECT_EQ(o.snapshotPath.text, "/home/user/Desktop") << "empty folder shows the desktop";
+        EXPECT_EQ(state().settings.snapshotFolder, "/home/user/Desktop");
+        EXPECT_EQ((std::vector{o.chkOverlay.value, o.chkScreenSaver.value, o.chkAutoPlay.value}),
+                  (std::vector{0, 1, 1}))
+            << at;
+        EXPECT_EQ(o.cmbWallpaperType.text(), "Stretch") << at;
+        EXPECT_EQ((std::vector{o.optToFile.value, o.optToClipboard.value, o.optToDesktop.value}),
+                  (std::vector{c.file, c.clipboard, c.desktop}))
+            << at;
+        EXPECT_EQ(o.snapshotPath.enabled, c.pathAndBrowse) << at;
+        EXPECT_EQ(o.snapshotsBrowse.enabled, c.pathAndBrowse) << at;
+        EXPECT_EQ(o.cmbWallpaperType.enabled, c.style) << at;
+    }
+}
+
+TEST_F(OptionsWindow, OkWritesTheFileAndAsksOnlyWhilePlayingWithAnEngineChange) {
+    using Edit = std::function<void(OptionsDialog&)>;
+    using Saved = std::function<void(SettingsRecord&)>;
+    const struct {
+        const char* change;
+        Edit edit;
+        Saved saved;
+        bool playing;
+        bool asks;
+    } cases[] = {
+        {"language", [this](OptionsDialog&) { chooseLanguage("French"); },
+         [](SettingsRecord& r) { r.languageFile = "French.ini"; }, true, false},
+        {"style", [](OptionsDialog& o) { o.cmbWallpaperType.listIndex = 1; },
+         [](SettingsRecord& r) { r.wallpaperStyle = 1; }, true, false},
+        {"auto play", [](OptionsDialog& o) { o.chkAutoPlay.value = 1; },
+         [](SettingsRecord& r) { r.autoPlay = 1; }, true, false},
+        {"folder case", [](OptionsDialog& o) { o.snapshotPath.text = "/home/user/shots"; },
+         [](SettingsRecord& r) { r.snapshotFolder = "/home/user/shots"; }, true, true},
+        {"overlay", [](OptionsDialog& o) { o.chkOverlay.value = 0; },
+         [](SettingsRecord& r) { r.useOverlay = 0; }, true, true},
+        {"screen saver", [](OptionsDialog& o) { o.chkScreenSaver.value = 1; },
+         [](SettingsRecord& r) { r.disableScreenSaver = 1; }, true, true},
+        {"destination", [](OptionsDialog& o) { o.optToClipboard_Click(); },
+         [](SettingsRecord& r) { r.snapshotTarget = 1; }, true, true},
+        {"destination, idle", [](OptionsDialog& o) { o.optToDesktop_Click(); },
+         [](SettingsRecord& r) { r.snapshotTarget = 2; }, false, false},
+    };
+    for (const auto& c : cases) {
+        h.writeConfig(configText(kSaved));
+        h.dialogs.shown.clear();
+        h.dialogs.answer = MessageResult::No;
+        h.program.reset();
+        start();
+        engineState(c.playing ? 0.5f : -1.f, c.playing);
+        options().Form_Load(); // as the settings button does
+        c.edit(options());
+        options().OKButton_Click();
+
+        SettingsRecord expected = kSaved;
+        c.saved(expected);
+        EXPECT_EQ(h.config(), configText(expected)) << c.change;
+        EXPECT_FALSE(options().visible) << c.change;
+        EXPECT_EQ(asked(), c.asks) << c.change;
+        // Answered No, or not asked: only an unasked OK updates the record.
+        EXPECT_EQ(state().settings, c.asks ? kSaved : expected) << c.change;
+        EXPECT_EQ(state().engineOptions[4], "snapshot-path=/home/user/Shots")
+            << c.change << ": the engine options did not come from the previous record";
+    }
+}
+
+TEST_F(OptionsWindow, YesRestartsTheSelectedDriveWithTheNewSettings) {
+    startPlaying();
+    ASSERT_EQ(state().selectedDrive, "/dev/sr0");
+    options().Form_Load();
+    options().optToClipboard_Click();
+    h.dialogs.answer = MessageResult::Yes;
+    const Names journal = journalOf([&] { options().OKButton_Click(); });
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    const auto& question = h.dialogs.shown[0];
+    EXPECT_EQ(question.text, "The changes you have made require restarting the video. Do you "
+                             "want to restart?");
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.icon, MessageIcon::Question);
+    EXPECT_EQ(question.title, "Lumadisc");
+    EXPECT_EQ(h.engine.target, "dvd:///dev/sr0") << "the disc was not started again";
+    EXPECT_NE(std::find(journal.begin(), journal.end(), "engine.clearItems"), journal.end());
+    EXPECT_EQ(state().settings.snapshotTarget, 1) << "the restart did not read the new file";
+    EXPECT_EQ(state().engineOptions[4], "snapshot-path=" + h.environment.tempFolder());
+}
+
+TEST_F(OptionsWindow, CancelAndCloseKeepFileAndRecordAndTheNextOpeningLoadsAgain) {
+    start();
+    options().Form_Load();
+    options().optToDesktop_Click();
+    options().snapshotPath.text = "/elsewhere";
+    chooseLanguage("French");
+    options().CancelButton_Click();
+    EXPECT_FALSE(program().isLoaded(WindowId::Options));
+    EXPECT_EQ(h.config(), configText(kSaved));
+    EXPECT_EQ(state().settings, kSaved);
+    EXPECT_EQ(options().snapshotPath.text, "/home/user/Shots");
+    EXPECT_TRUE(options().optToFile.value);
+    EXPECT_EQ(options().availableLanguages.text(), "English");
+}
+
+TEST_F(OptionsWindow, BrowseDisablesTheWindowAroundTheFolderDialog) {
+    start();
+    h.dialogs.folder = "/media/big/Shots";
+    const Names journal = journalOf([&] { options().snapshotsBrowse_Click(); });
+    EXPECT_EQ(journal, (Names{"dialogs.browse Folder Browser", "windows.focus options"}));
+    EXPECT_EQ(h.dialogs.browsed.at(0).flags, 0x0022u);
+    EXPECT_EQ(options().snapshotPath.text, "/media/big/Shots");
+    h.dialogs.folder = "";
+    options().snapshotsBrowse_Click();
+    EXPECT_EQ(options().snapshotPath.text, "/media/big/Shots") << "a cancel changed the folder";
+    EXPECT_TRUE(options().enabled);
+}
+
+TEST_F(OptionsWindow, TheSettingsButtonReloadsShowsAndThenAppliesTheNewLanguageEverywhere) {
+    start();
+    const AboutForm* oldAbout = &about();
+    options().snapshotPath.text = "typed before";
+    h.windows.whileModal = [this](WindowId window) {
+        ASSERT_EQ(window, WindowId::Options);
+        EXPECT_TRUE(options().visible);
+        EXPECT_EQ(options().snapshotPath.text, "/home/user/Shots") << "the window was not loaded";
+        chooseLanguage("French");
+        options().OKButton_Click();
+    };
+    const Names journal = journalOf([&] { h.barMovie.click("option", ""); });
+    EXPECT_EQ(journal.front(), "windows.modal options");
+    EXPECT_NE(program().loadedAboutForm(), oldAbout) << "the About window was kept";
+    EXPECT_EQ(options().optionsMenuCommand().caption, "&Options...");
+    EXPECT_EQ(options().caption, "Réglages");
+    EXPECT_EQ(h.barMovie.variables["_level0.volumeText1.text"], "Volume 50");
+}
+
+} // namespace
+} // namespace lumadisc
