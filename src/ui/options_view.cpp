@@ -80,7 +80,7 @@ OptionsView::OptionsView(ViewHub& hub, OptionsDialog& form, QWidget* parent)
     m_snapshots = named(new QGroupBox(this), "snapshotsFrame");
     m_toFile = named(new QRadioButton(m_snapshots), "optToFile");
     m_path = named(new QLineEdit(m_snapshots), "snapshotPath");
-    m_path->setMinimumWidth(240);
+    m_path->setMinimumWidth(300);
     m_browse = named(new QPushButton(m_snapshots), "snapshotsBrowse");
     m_browse->setAutoDefault(false);
     m_toClipboard = named(new QRadioButton(m_snapshots), "optToClipboard");
