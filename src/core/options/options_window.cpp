@@ -99,6 +99,7 @@ void OptionsDialog::OKButton_Click() {
     writeConfigFile(env.joinPath(env.applicationFolder(), "Config.cfg"), chosen);
     // The engine option list still comes from the record as it was.
     p.mainForm().SaveOptions();
+    RegisterAutoPlay(static_cast<std::int16_t>(chkAutoPlay.value));
     visible = false;
 
     if (p.svc.engine.isPlaying() && restart) {

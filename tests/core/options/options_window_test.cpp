@@ -97,10 +97,14 @@ TEST_F(OptionsWindow, OkWritesTheFileAndAsksOnlyWhilePlayingWithAnEngineChange) 
         engineState(c.playing ? 0.5f : -1.f, c.playing);
         options().Form_Load(); // as the settings button does
         c.edit(options());
-        options().OKButton_Click();
+        const Names journal = journalOf([&] { options().OKButton_Click(); });
 
         SettingsRecord expected = kSaved;
         c.saved(expected);
+        // The registration follows the box on every OK, changed or not.
+        const std::string registration = expected.autoPlay ? "handlers.write" : "handlers.remove";
+        EXPECT_NE(std::find(journal.begin(), journal.end(), registration), journal.end())
+            << c.change << ": no " << registration;
         EXPECT_EQ(h.config(), configText(expected)) << c.change;
         EXPECT_FALSE(options().visible) << c.change;
         EXPECT_EQ(asked(), c.asks) << c.change;
