@@ -17,18 +17,41 @@
 namespace lumadisc {
 
 namespace {
-MenuItem item(std::string name, std::string caption, std::vector<MenuItem> children = {}) {
-    MenuItem menu;
-    menu.name = std::move(name);
-    menu.caption = std::move(caption);
-    menu.children = std::move(children);
-    return menu;
-}
 
-MenuItem hidden(MenuItem menu) {
-    menu.visible = false;
-    return menu;
-}
+enum Shown : bool { Hidden = false, Visible = true };
+enum Usable : bool { Disabled = false, Enabled = true };
+
+// One menu item: its parent ("" for a top-level menu), the caption the window is built with, its
+// state and shortcut. Each item follows its parent; siblings are listed in menu order.
+struct MenuRow {
+    std::string_view name;
+    std::string_view parent;
+    std::string_view caption;
+    Shown shown;
+    Usable usable;
+    std::string_view shortcut;
+};
+
+// clang-format off
+constexpr MenuRow kMenuTree[] = {
+    // name                parent       design caption                shown    usable    shortcut
+    {"fileMenu",           "",          "&File",                      Hidden,  Enabled,  ""},
+    {"openMenu",           "fileMenu",  "&Open DVD",                  Visible, Enabled,  ""},
+    {"dvdsList",           "openMenu",  "<No DVD drives were found>", Visible, Enabled,  ""},
+    {"separator1",         "fileMenu",  "-",                          Hidden,  Enabled,  ""},
+    {"exitCommand",        "fileMenu",  "E&xit",                      Visible, Enabled,  ""},
+    // Enabled together with the transport buttons.
+    {"editMenu",           "",          "&Edit",                      Hidden,  Disabled, ""},
+    {"fullScreenMenu",     "editMenu",  "Full Screen",                Visible, Enabled,  "Ctrl+F"},
+    {"toolsMenu",          "",          "&Tools",                     Hidden,  Enabled,  ""},
+    {"optionsMenuCommand", "toolsMenu", "&Options",                   Visible, Enabled,  ""},
+    {"helpMenu",           "",          "&Help",                      Hidden,  Enabled,  ""},
+    {"howToUseMenu",       "helpMenu",  "&How to use?",               Visible, Enabled,  ""},
+    {"checkUpdates",       "helpMenu",  "&Check For Updates",         Hidden,  Enabled,  ""},
+    {"separator3",         "helpMenu",  "-",                          Visible, Enabled,  ""},
+    {"aboutMenu",          "helpMenu",  "&About",                     Visible, Enabled,  ""},
+};
+// clang-format on
 
 MenuItem* findItem(MenuItem& menu, std::string_view name) {
     for (MenuItem& child : menu.children) {
@@ -59,19 +82,20 @@ std::optional<std::int16_t> arrayIndex(const MenuItem& menu, const MenuItem& ite
 OptionsDialog::OptionsDialog(Program& program)
     : FolderBrowse1(program.svc.dialogs), m_program(program) {
     caption = "Options";
-    fileMenu = hidden(
-        item("fileMenu", "&File",
-             {item("openMenu", "&Open DVD", {item("dvdsList", "<No DVD drives were found>")}),
-              hidden(item("separator1", "-")), item("exitCommand", "E&xit")}));
-    MenuItem fullScreen = item("fullScreenMenu", "Full Screen");
-    fullScreen.shortcut = "Ctrl+F";
-    editMenu = hidden(item("editMenu", "&Edit", {fullScreen}));
-    editMenu.enabled = false;
-    toolsMenu = hidden(item("toolsMenu", "&Tools", {item("optionsMenuCommand", "&Options")}));
-    helpMenu = hidden(item("helpMenu", "&Help",
-                           {item("howToUseMenu", "&How to use?"),
-                            hidden(item("checkUpdates", "&Check For Updates")),
-                            item("separator3", "-"), item("aboutMenu", "&About")}));
+    for (const auto& [menu, name] : {std::pair{&fileMenu, "fileMenu"},
+                                     {&editMenu, "editMenu"},
+                                     {&toolsMenu, "toolsMenu"},
+                                     {&helpMenu, "helpMenu"}})
+        menu->name = name;
+    for (const MenuRow& row : kMenuTree) {
+        MenuItem& item =
+            row.parent.empty() ? menuItem(row.name) : menuItem(row.parent).children.emplace_back();
+        item.name = row.name;
+        item.caption = row.caption;
+        item.visible = row.shown;
+        item.enabled = row.usable;
+        item.shortcut = row.shortcut;
+    }
     languageFrame.caption = "Language";
     languageLabel.caption = "Select Language:";
     File1.pattern = "*.ini";
