@@ -182,5 +182,17 @@ TEST_F(OptionsWindow, TheSettingsButtonReloadsShowsAndThenAppliesTheNewLanguageE
     EXPECT_EQ(h.barMovie.variables["_level0.volumeText1.text"], "Volume 50");
 }
 
+// Without packs and with numbers the window cannot show, OK keeps what it cannot show.
+TEST(OptionsWindowEdges, OkKeepsValuesItCannotShowAndEnglishWithoutPacks) {
+    ProgramHarness h;
+    h.writeConfig(configText({"German.ini", "/shots", 5, -1, 1, 7, 0}));
+    h.start();
+    OptionsDialog& options = h.program->optionsDialog();
+    options.Form_Load();
+    EXPECT_EQ(options.cmbWallpaperType.listIndex, -1) << "a style that is no entry is selected";
+    options.OKButton_Click();
+    EXPECT_EQ(h.config(), configText({"English.ini", "/shots", 5, -1, 1, 7, 0}));
+}
+
 } // namespace
 } // namespace lumadisc
