@@ -2,6 +2,7 @@
 
 #include "core/platform/launcher.h"
 #include "core/shell/program.h"
+#include "core/version.h"
 
 namespace lumadisc {
 
@@ -14,9 +15,8 @@ AboutForm::AboutForm(Program& program) : m_program(program) {
 void AboutForm::Form_Load() {
     Program& p = m_program;
     caption = p.text("51", "About") + " Lumadisc";
-    lblVersion.caption = p.text("52", "Version") + " " + std::to_string(LUMADISC_VERSION_MAJOR) +
-                         "." + std::to_string(LUMADISC_VERSION_MINOR) + ".0." +
-                         std::to_string(LUMADISC_VERSION_PATCH);
+    lblVersion.caption = p.text("52", "Version") + " " + std::to_string(kVersionMajor) + "." +
+                         std::to_string(kVersionMinor) + ".0." + std::to_string(kVersionPatch);
     lblTitle.caption = "Lumadisc";
     lblDescription.caption =
         p.text("53", "Use this easy-to-use application to easily and effectively extract or "
