@@ -1,24 +1,58 @@
 #include "core/text_util.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 
 namespace lumadisc {
 
 namespace {
-char lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
+
+// The run of digits at `pos` without its leading zeros; moves `pos` past it.
+std::string_view digitRun(std::string_view text, std::size_t& pos) {
+    const std::size_t start = pos;
+    while (pos < text.size() && isDigit(text[pos]))
+        ++pos;
+    std::string_view run = text.substr(start, pos - start);
+    while (run.size() > 1 && run.front() == '0')
+        run.remove_prefix(1);
+    return run;
+}
+
 } // namespace
 
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
+
+std::string_view trimBlanks(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
         return {};
-    const auto last = text.find_last_not_of(' ');
+    const auto last = text.find_last_not_of(blanks);
     return text.substr(first, last - first + 1);
+}
+
+std::optional<std::string_view> nextLine(std::string_view text, std::size_t& position) {
+    if (position >= text.size())
+        return std::nullopt;
+    auto end = text.find_first_of("\r\n", position);
+    if (end == std::string_view::npos)
+        end = text.size();
+    const auto line = text.substr(position, end - position);
+    position = end + 1;
+    if (end < text.size() && text[end] == '\r' && position < text.size() && text[position] == '\n')
+        ++position;
+    return line;
 }
 
 double leadingNumber(const std::string& text) {
@@ -29,8 +63,7 @@ double leadingNumber(const std::string& text) {
     if (text[end] == '+' || text[end] == '-')
         ++end;
     bool seenPoint = false;
-    while (end < text.size() && (std::isdigit(static_cast<unsigned char>(text[end])) ||
-                                 (text[end] == '.' && !seenPoint))) {
+    while (end < text.size() && (isDigit(text[end]) || (text[end] == '.' && !seenPoint))) {
         seenPoint = seenPoint || text[end] == '.';
         ++end;
     }
@@ -42,40 +75,24 @@ double leadingNumber(const std::string& text) {
     return result.ec == std::errc() ? value : 0;
 }
 
-std::string upperCase(const std::string& text) {
-    std::string result = text;
-    std::transform(result.begin(), result.end(), result.begin(), [](char c) {
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    });
-    return result;
-}
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0 && text.size() >= prefix.size();
-}
-
-bool endsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 std::string singleToText(float value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
     return buffer;
 }
 
-bool matchesPattern(const std::string& name, const std::string& pattern) {
+bool matchesPattern(std::string_view name, std::string_view pattern) {
     // Iterative wildcard match with one backtracking point: linear enough for file names.
-    std::size_t n = 0, p = 0, starP = std::string::npos, starN = 0;
+    std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || asciiLower(pattern[p]) == asciiLower(name[n]))) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
-        } else if (starP != std::string::npos) {
+        } else if (starP != std::string_view::npos) {
             p = starP + 1;
             n = ++starN;
         } else {
@@ -87,17 +104,38 @@ bool matchesPattern(const std::string& name, const std::string& pattern) {
     return p == pattern.size();
 }
 
-bool fileNameLess(const std::string& a, const std::string& b) {
-    const auto mismatch =
-        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
-        });
-    const auto reverse =
-        std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), [](char x, char y) {
-            return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
-        });
-    if (mismatch || reverse)
-        return mismatch;
+bool fileNameLess(std::string_view a, std::string_view b) {
+    const auto folded = [](char x, char y) {
+        return static_cast<unsigned char>(asciiLower(x)) <
+               static_cast<unsigned char>(asciiLower(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded))
+        return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded))
+        return false;
+    return a < b;
+}
+
+bool naturalLess(std::string_view a, std::string_view b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            const std::string_view x = digitRun(a, i);
+            const std::string_view y = digitRun(b, j);
+            if (x.size() != y.size())
+                return x.size() < y.size();
+            if (x != y)
+                return x < y;
+        } else {
+            if (a[i] != b[j])
+                return a[i] < b[j];
+            ++i;
+            ++j;
+        }
+    }
+    if (a.size() - i != b.size() - j)
+        return a.size() - i < b.size() - j;
     return a < b;
 }
 

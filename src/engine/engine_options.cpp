@@ -2,14 +2,6 @@
 
 namespace lumadisc {
 
-namespace {
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-} // namespace
-
 EngineOptions EngineOptions::parse(const std::vector<std::string>& options) {
     const std::string snapshotPath = "snapshot-path=";
     const std::string snapshotPrefix = "snapshot-prefix=";
@@ -25,11 +17,11 @@ EngineOptions EngineOptions::parse(const std::vector<std::string>& options) {
             result.disableScreensaver = true;
         } else if (option == "no-disable-screensaver") {
             result.disableScreensaver = false;
-        } else if (startsWith(option, snapshotPath)) {
+        } else if (option.starts_with(snapshotPath)) {
             result.snapshotFolder = option.substr(snapshotPath.size());
-        } else if (startsWith(option, snapshotPrefix)) {
+        } else if (option.starts_with(snapshotPrefix)) {
             result.snapshotPrefix = option.substr(snapshotPrefix.size());
-        } else if (startsWith(option, snapshotFormat) && option.size() > snapshotFormat.size()) {
+        } else if (option.starts_with(snapshotFormat) && option.size() > snapshotFormat.size()) {
             result.snapshotFormat = option.substr(snapshotFormat.size());
         }
         // "no-osd" and "no-snapshot-preview" are always in force, and the adapter always numbers

@@ -1,12 +1,12 @@
 #include "linux/linux_drives.h"
 
+#include "core/text_util.h"
+
 #include "linux/mount_table.h"
 #include "linux/optical_device.h"
 #include "linux/udf_video_folder.h"
 #include "linux/udisks_eject.h"
 #include "linux/volume_probe.h"
-
-#include <strings.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -21,41 +21,6 @@ namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-// The run of digits at `pos` without its leading zeros; moves `pos` past it.
-std::string_view digitRun(const std::string& text, std::size_t& pos) {
-    const std::size_t start = pos;
-    while (pos < text.size() && isDigit(text[pos]))
-        ++pos;
-    std::string_view run(text.data() + start, pos - start);
-    while (run.size() > 1 && run.front() == '0')
-        run.remove_prefix(1);
-    return run;
-}
-
-// sr2 before sr10: runs of digits compare by value.
-bool naturalLess(const std::string& a, const std::string& b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (isDigit(a[i]) && isDigit(b[j])) {
-            const std::string_view x = digitRun(a, i);
-            const std::string_view y = digitRun(b, j);
-            if (x.size() != y.size())
-                return x.size() < y.size();
-            if (x != y)
-                return x < y;
-        } else {
-            if (a[i] != b[j])
-                return a[i] < b[j];
-            ++i;
-            ++j;
-        }
-    }
-    if (a.size() - i != b.size() - j)
-        return a.size() - i < b.size() - j;
-    return a < b;
 }
 
 bool isOpticalBlock(const std::string& sysfsRoot, const std::string& name) {
@@ -118,7 +83,7 @@ bool hasVideoFolder(const fs::path& folder) {
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         std::error_code typeError;
-        if (strcasecmp(entry->path().filename().c_str(), "VIDEO_TS") == 0 &&
+        if (equalsIgnoringCase(entry->path().filename().native(), "VIDEO_TS") &&
             entry->is_directory(typeError))
             return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/single_instance.h"
+#include "linux/file_descriptor.h"
 
 #include <string>
 
@@ -13,18 +14,15 @@ class LinuxSingleInstance : public SingleInstance {
 public:
     // `name` is the lock that previousInstanceRunning looks for.
     explicit LinuxSingleInstance(std::string name = "QuorvaneLumadisc");
-    ~LinuxSingleInstance() override;
-    LinuxSingleInstance(const LinuxSingleInstance&) = delete;
-    LinuxSingleInstance& operator=(const LinuxSingleInstance&) = delete;
 
     bool previousInstanceRunning() override;
     void createNamedLock(const std::string& name) override;
 
 private:
     std::string m_name;
-    // The lock this object holds, and its descriptor (-1 while it holds none).
+    // The lock this object holds, and its descriptor (none while it holds none).
     std::string m_heldName;
-    int m_lockFd = -1;
+    FileDescriptor m_lock;
 };
 
 } // namespace lumadisc

@@ -1,7 +1,5 @@
 #include "core/drives/drive_caption.h"
 
-#include "core/text_util.h"
-
 namespace lumadisc {
 
 std::string driveCaption(const std::string& label, const std::string& drive) {
@@ -10,7 +8,7 @@ std::string driveCaption(const std::string& label, const std::string& drive) {
 
 std::string captionLabel(const std::string& caption, const std::string& drive) {
     const std::string ending = " (" + drive + ")";
-    if (endsWith(caption, ending))
+    if (caption.ends_with(ending))
         return caption.substr(0, caption.size() - ending.size());
     const auto cut = caption.rfind(" (");
     return cut == std::string::npos ? caption : caption.substr(0, cut);

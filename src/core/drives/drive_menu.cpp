@@ -69,12 +69,12 @@ void OptionsDialog::dvdsList_Click(std::int16_t index) {
     const std::string fileSystem = volume ? volume->fileSystem : std::string();
     const bool hasVideoFolder = drives.videoFolderExists(state.selectedDrive);
 
-    if (upperCase(fileSystem) == "UDF" && hasVideoFolder) {
+    if (equalsIgnoringCase(fileSystem, "UDF") && hasVideoFolder) {
         const std::string caption = dvdsList().at(static_cast<std::size_t>(index)).caption;
         p.svc.barMovie.setVariable(movievar::barDvdName, caption);
         p.svc.playerMovie.setVariable(movievar::playerFilename,
                                       captionLabel(caption, state.selectedDrive));
-        if (startsWith(caption, noDisc))
+        if (caption.starts_with(noDisc))
             return;
         try {
             main.stopButton_Click();

@@ -1,6 +1,7 @@
 #include "core/options/options_dialog.h"
 
 #include "core/failure.h"
+#include "core/file_system.h"
 #include "core/lang/language_list.h"
 #include "core/options/about_form.h"
 #include "core/platform/dialogs.h"
@@ -11,7 +12,6 @@
 #include "core/shell/program.h"
 #include "core/skin/actions.h"
 
-#include <filesystem>
 #include <optional>
 
 namespace lumadisc {
@@ -166,8 +166,7 @@ void OptionsDialog::howToUseMenu_Click() {
         const std::string page = env.joinPath(
             env.applicationFolder(), languageFile.substr(0, languageFile.size() - 4) + ".html");
         // The desktop's opener reports success as soon as it starts, so look first.
-        std::error_code error;
-        opened = std::filesystem::is_regular_file(page, error) && p.svc.launcher.open(page);
+        opened = isRegularFile(page) && p.svc.launcher.open(page);
     }
     if (!opened)
         p.svc.dialogs.messageBox(p.text("019", "Can't find the help file."), MessageButtons::Ok,

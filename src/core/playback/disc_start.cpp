@@ -1,6 +1,7 @@
 // Bringing a chosen disc to playing, the engine option list, and the disc watch.
 #include "core/drives/drive_caption.h"
 #include "core/file_list.h"
+#include "core/file_system.h"
 #include "core/options/options_dialog.h"
 #include "core/platform/clock.h"
 #include "core/platform/drives.h"
@@ -10,8 +11,6 @@
 #include "core/shell/program.h"
 #include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
-
-#include <filesystem>
 
 namespace lumadisc {
 
@@ -72,7 +71,7 @@ void MainForm::clearScratchSnapshots(const std::string& folder) {
     tempImages.path = folder;
     refreshFileList(tempImages);
     for (const std::string& name : tempImages.names)
-        std::filesystem::remove(m_program.svc.environment.joinPath(folder, name));
+        removeFile(m_program.svc.environment.joinPath(folder, name));
     refreshFileList(tempImages);
 }
 

@@ -1,39 +1,22 @@
 #include "core/shell/config_file.h"
 
 #include "core/failure.h"
+#include "core/file_system.h"
+#include "core/text_util.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <limits>
+#include <optional>
+#include <system_error>
 
 namespace lumadisc {
 
 namespace {
 
-// Splits off the next line; CR LF, LF and a lone CR all end a line. False at the end of text.
-bool nextLine(const std::string& text, std::size_t& pos, std::string& line) {
-    if (pos >= text.size())
-        return false;
-    std::size_t end = text.find_first_of("\r\n", pos);
-    if (end == std::string::npos) {
-        line = text.substr(pos);
-        pos = text.size();
-        return true;
-    }
-    line = text.substr(pos, end - pos);
-    pos = end + 1;
-    if (text[end] == '\r' && pos < text.size() && text[pos] == '\n')
-        ++pos;
-    return true;
-}
-
 // A number line holds a leading decimal number between blanks; text that is no number reads
 // as 0. A value outside the 16-bit range is an overflow, as it would be for the record.
-bool parseNumber(const std::string& line, std::int16_t& value) {
+bool parseNumber(std::string_view line, std::int16_t& value) {
     std::size_t i = line.find_first_not_of(" \t");
-    if (i == std::string::npos) {
+    if (i == std::string_view::npos) {
         value = 0;
         return true;
     }
@@ -65,16 +48,16 @@ std::string numberLine(std::int16_t value) {
 
 bool readConfigText(const std::string& bytes, SettingsRecord& record) {
     std::size_t pos = 0;
-    std::string line;
-    if (!nextLine(bytes, pos, line))
-        return false;
-    record.languageFile = line;
-    if (!nextLine(bytes, pos, line))
-        return false;
-    record.snapshotFolder = line;
+    for (std::string* field : {&record.languageFile, &record.snapshotFolder}) {
+        const auto line = nextLine(bytes, pos);
+        if (!line)
+            return false;
+        *field = *line;
+    }
     for (std::int16_t* field : {&record.useOverlay, &record.disableScreenSaver,
                                 &record.snapshotTarget, &record.wallpaperStyle, &record.autoPlay}) {
-        if (!nextLine(bytes, pos, line) || !parseNumber(line, *field))
+        const auto line = nextLine(bytes, pos);
+        if (!line || !parseNumber(*line, *field))
             return false;
     }
     return true;
@@ -93,38 +76,23 @@ std::string configText(const SettingsRecord& record) {
 }
 
 void readConfigFile(const std::string& path, SettingsRecord& record) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw Failure("File not found: " + path + " (" + std::strerror(errno) + ")", 53);
-    // Only the first seven lines count, so reading stops after them: a file with endless junk
-    // behind its settings (or a link to a device) must not exhaust memory.
+    // Only the first seven lines count: a file with endless junk behind its settings must not
+    // exhaust memory.
     constexpr std::size_t kLimit = 16 * 1024 * 1024;
-    std::string bytes;
-    char block[65536];
-    int lineEnds = 0;
-    bool pendingReturn = false; // a CR whose next byte is in the next block
-    while (lineEnds < 7 && bytes.size() < kLimit && in) {
-        in.read(block, sizeof block);
-        const auto got = static_cast<std::size_t>(in.gcount());
-        for (std::size_t i = 0; i < got && lineEnds < 7; ++i) {
-            if (pendingReturn && block[i] != '\n')
-                ++lineEnds;
-            pendingReturn = block[i] == '\r';
-            if (block[i] == '\n')
-                ++lineEnds;
-        }
-        bytes.append(block, got);
+    std::optional<std::string> bytes;
+    try {
+        bytes = readFile(path, kLimit);
+    } catch (const std::system_error& error) {
+        throw Failure("Device I/O error: " + path + " (" + error.code().message() + ")", 57);
     }
-    if (in.bad())
-        throw Failure("Device I/O error: " + path, 57);
-    if (!readConfigText(bytes, record))
+    if (!bytes)
+        throw Failure("File not found: " + path, 53);
+    if (!readConfigText(*bytes, record))
         throw Failure("Input past end of file: " + path, 62);
 }
 
 void writeConfigFile(const std::string& path, const SettingsRecord& record) {
-    std::remove(path.c_str());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << configText(record);
+    replaceFile(path, configText(record));
 }
 
 } // namespace lumadisc

@@ -5,7 +5,9 @@
 #include "support/test_paths.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <optional>
 
 namespace lumadisc {
@@ -92,6 +94,9 @@ TEST(ConfigFile, FileIsReplacedWholeAndEndlessInputIsNeverHeld) {
     EXPECT_EQ(record, (SettingsRecord{"a", "b", 1, 0, 2, 1, 1}));
     test::writeFile(path, std::string(20'000'000, 'x'));
     EXPECT_THROW(readConfigFile(path, record), Failure) << "one endless line read as settings";
+    std::filesystem::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_THROW(readConfigFile(path, record), Failure) << "a FIFO in its place blocked the start";
 }
 
 } // namespace
