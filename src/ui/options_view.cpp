@@ -166,7 +166,11 @@ void OptionsView::edit(const std::function<void(OptionsDialog&)>& change) {
 void OptionsView::sync() {
     const OptionsDialog& f = m_form;
     setWindowTitle(qt(f.caption));
-    setEnabled(f.enabled);
+    // The window's controls, not the window: the folder dialog shown over it is its child and
+    // would be disabled with it.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow())
+            child->setEnabled(f.enabled);
     m_snapshots->setTitle(qt(f.snapshotsFrame.caption));
     syncOption(m_toFile, f.optToFile);
     if (m_path->text() != qt(f.snapshotPath.text))
