@@ -99,31 +99,27 @@ TEST_F(DriveMenu, OnlyUdfDiscsWithAVideoFolderAreAccepted) {
         EXPECT_EQ(state().selectedDrive, drive);
         EXPECT_EQ(state().watchedDrive, drive);
     }
-}
-
-TEST_F(DriveMenu, ADiscInsertedAfterTheMenuWasBuiltOnlyNamesItself) {
-    h.drives.add("D:", Drives::kOptical, std::nullopt, false);
-    start();
-    options().fileMenu_Click();
-    h.drives.find("D:")->volume = Volume{"FILM", "UDF"};
-    h.drives.find("D:")->videoFolder = true;
-    options().dvdsList_Click(0);
-    EXPECT_EQ(h.barMovie.variables["_level0.dvdName.text"], "<Please insert a DVD> (D:)");
+    // A disc inserted after the menu was built only names itself.
+    h.drives.find("G:")->volume = Volume{"FILM", "UDF"};
+    h.drives.find("G:")->videoFolder = true;
+    options().dvdsList_Click(3);
+    EXPECT_EQ(h.barMovie.variables["_level0.dvdName.text"], "<Please insert a DVD> (G:)");
     EXPECT_EQ(h.playerMovie.variables["_root.filename"], "<Please insert a DVD>");
     EXPECT_EQ(h.engine.target, "");
     EXPECT_THAT(h.dialogs.shown, IsEmpty());
-    EXPECT_EQ(state().selectedDrive, "D:");
 }
 
-TEST_F(DriveMenu, AChosenDiscIsStartedStepByStep) {
+TEST_F(DriveMenu, AChosenDiscIsStartedStepByStepAfterThePlayingOneStopsAndFailuresRefuseIt) {
     h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
+    h.drives.add("E:", Drives::kOptical, Volume{"OTHER", "UDF"}, true);
     start();
     options().fileMenu_Click();
     // The settings file is read again: a change made meanwhile reaches the engine.
     h.writeConfig(configText({"English.ini", "/elsewhere", 0, 1, 0, 0, 0}));
     bool framedBeforeWait = false;
     std::string statusAtAdd;
-    h.journal.onAdd = [&](const std::string& entry) {
+    h.journal.onAdd = [&, refusals = h.journal.onAdd](const std::string& entry) {
+        refusals(entry);
         if (entry == "sleep 500" && !framedBeforeWait)
             framedBeforeWait = main().logoHide.visible && main().timeElapsed.caption.empty();
         if (entry.starts_with("engine.addItem"))
@@ -142,14 +138,7 @@ TEST_F(DriveMenu, AChosenDiscIsStartedStepByStep) {
     EXPECT_EQ(h.engine.options.at(1), "no-overlay") << "the settings were not read again";
     EXPECT_EQ(h.engine.options.at(2), "snapshot-path=/elsewhere");
     EXPECT_EQ(state().watchedDrive, "D:");
-}
 
-TEST_F(DriveMenu, ADiscPlayingIsStoppedBeforeTheNextStarts) {
-    h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
-    h.drives.add("E:", Drives::kOptical, Volume{"OTHER", "UDF"}, true);
-    start();
-    options().fileMenu_Click();
-    options().dvdsList_Click(0);
     h.engine.elapsed = 5;
     h.engine.length = 100;
     main().movieTimer_Timer(); // playing: the status shows the time, no longer "LOADING..."
@@ -159,12 +148,7 @@ TEST_F(DriveMenu, ADiscPlayingIsStoppedBeforeTheNextStarts) {
     EXPECT_EQ(Names(stop, stop + 3), (Names{"engine.stop", "sleep 500", "engine.clearItems"}));
     EXPECT_EQ(h.engine.target, "dvd://E:");
     EXPECT_EQ(state().lastDriveIndex, 1);
-}
 
-TEST_F(DriveMenu, AFailureWhileStartingIsReportedAsAnInvalidDisc) {
-    h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
-    start();
-    options().fileMenu_Click();
     for (const char* failing : {"clearItems", "addItem", "play"}) {
         h.engine.failing = {failing};
         options().dvdsList_Click(0);

@@ -40,7 +40,6 @@ protected:
     std::string caption(const std::string& key, const std::string& defaultText) {
         return reader.SetCaptionfromINI(key, defaultText);
     }
-    bool logExists() const { return fs::exists(folder.path() / "errorlog.txt"); }
     std::string log() const { return readFile(folder.path() / "errorlog.txt"); }
 
     test::TempDir folder;
@@ -95,7 +94,7 @@ TEST_F(Languages, MissingPacksSectionsOrKeysGiveTheEnglishDefaultSilently) {
     ASSERT_EQ(answer.wait_for(std::chrono::seconds(5)), std::future_status::ready)
         << "a pipe in place of the language pack blocks the lookup";
     EXPECT_EQ(answer.get(), "&OK");
-    EXPECT_FALSE(logExists());
+    EXPECT_FALSE(fs::exists(folder.path() / "errorlog.txt"));
 
     languageFile = "German.ini";
     writePack("German.ini", "[Other]\n03=&Valider\n");
@@ -157,46 +156,38 @@ TEST_F(Languages, EachCallReadsTheCurrentSettingAndFileInItsEncoding) {
                                          "aise");
 }
 
-class LanguageErrorLog : public Languages {
-protected:
-    static std::string record(const std::string& date, const std::string& time,
-                              const std::string& message) {
+// Each failure appends one record and gives empty text; a log that cannot be written is ignored.
+TEST_F(Languages, FailuresAreLoggedAsTheyAreAndGiveEmptyText) {
+    const auto record = [](const std::string& date, const std::string& time,
+                           const std::string& message) {
         return "\"\r\nDate: " + date + "\",\"Time: " + time + "\",\"" + message + "\"\r\n";
-    }
-    // The pack names a symbolic link that points to itself: it exists but cannot be opened.
-    void makeLoopingPack() {
-        fs::create_directories(lang());
-        fs::create_symlink("French.ini", lang() / "French.ini");
-    }
-    const std::string loopMessage = "Error Description: Too many levels of symbolic links, "
-                                    "Error Number: 40, Method: SetCaptionfromINI";
-};
-
-TEST_F(LanguageErrorLog, EachFailureAppendsOneRecordAndGivesEmptyText) {
+    };
+    const std::string loop = "Error Description: Too many levels of symbolic links, "
+                             "Error Number: 40, Method: SetCaptionfromINI";
     writeFile(folder.path() / "errorlog.txt", "earlier text");
-    makeLoopingPack();
+    // A link that points to itself exists but cannot be opened.
+    fs::create_directories(lang());
+    fs::create_symlink("French.ini", lang() / "French.ini");
     clock.shortDate = "05.12.2026";
     EXPECT_EQ(caption("03", "&OK"), "");
     clock.time = "17:21:28";
     caption("04", "&Cancel");
-    EXPECT_EQ(log(), "earlier text" + record("05.12.2026", "5:21:27 PM", loopMessage) +
-                         record("05.12.2026", "17:21:28", loopMessage));
-}
+    std::string expected = "earlier text" + record("05.12.2026", "5:21:27 PM", loop) +
+                           record("05.12.2026", "17:21:28", loop);
+    EXPECT_EQ(log(), expected);
 
-TEST_F(LanguageErrorLog, APackThatCannotBeReadIsLoggedAsItIs) {
     // Reading this process's memory from address 0 fails with an I/O error.
-    fs::create_directories(lang());
+    fs::remove(lang() / "French.ini");
     fs::create_symlink("/proc/self/mem", lang() / "French.ini");
     EXPECT_EQ(caption("03", "&OK"), "");
     reader.WriteErrorLog("say \"hi\", then go");
-    EXPECT_EQ(log(), record(clock.shortDate, clock.time,
-                            "Error Description: Input/output error, Error Number: 5, "
-                            "Method: SetCaptionfromINI") +
-                         record(clock.shortDate, clock.time, "say \"hi\", then go"));
-}
+    expected += record(clock.shortDate, clock.time,
+                       "Error Description: Input/output error, Error Number: 5, "
+                       "Method: SetCaptionfromINI") +
+                record(clock.shortDate, clock.time, "say \"hi\", then go");
+    EXPECT_EQ(log(), expected);
 
-TEST_F(LanguageErrorLog, ALogThatCannotBeWrittenIsIgnored) {
-    makeLoopingPack();
+    fs::remove(folder.path() / "errorlog.txt");
     fs::create_directory(folder.path() / "errorlog.txt");
     EXPECT_EQ(caption("03", "&OK"), "");
     environment.appFolder = (folder.path() / "gone").string();

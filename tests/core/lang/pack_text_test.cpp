@@ -70,24 +70,12 @@ TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {
         "[P]\n01= \t inner  blanks \t \n02=   \n03=a=b\n04==\n05=\"quoted\"\n06='single'\n"
         "07= \"  kept blanks \" \n08=\"\"\n09=\"\"twice\"\"\n10=\"mixed'\n11=\"open\n"
         "12=close\"\n13=\"\n14=L'aide d'abord\n");
-    const std::vector<std::string> values{"inner  blanks",
-                                          "",
-                                          "a=b",
-                                          "=",
-                                          "quoted",
-                                          "single",
-                                          "  kept blanks ",
-                                          "",
-                                          "\"twice\"",
-                                          "\"mixed'",
-                                          "\"open",
-                                          "close\"",
-                                          "\"",
-                                          "L'aide d'abord"};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::string key = (i < 9 ? "0" : "") + std::to_string(i + 1);
-        EXPECT_EQ(pack.find("P", key), values[i]) << key;
-    }
+    std::string found;
+    for (int key = 1; key <= 14; ++key)
+        found += pack.find("P", (key < 10 ? "0" : "") + std::to_string(key)).value_or("?") + "|";
+    EXPECT_EQ(found, "inner  blanks||a=b|=|quoted|single|  kept blanks ||\"twice\"|\"mixed'|\"open|"
+                     "close\"|\"|L'aide d'abord|")
+        << "the values of keys 01 to 14, each followed by |";
 }
 
 TEST(ProfileGetString, DefaultsLoseTrailingBlanksAndTextIsCutToTheBuffer) {

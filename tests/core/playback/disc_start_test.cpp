@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <set>
+#include <tuple>
 
 namespace lumadisc {
 namespace {
@@ -96,34 +97,19 @@ TEST_F(MountedDiscStart, DroppedImagesAreListedOnceAndStarted) {
 
 TEST_F(DiscStart, TheOptionListFollowsTheSettings) {
     start();
-    struct Case {
-        std::int16_t overlay, screenSaver, target;
-        const char* overlayOption;
-        const char* screenSaverOption;
-        const char* snapshotPath; // the path the snapshots go to
-    };
-    const Case cases[] = {
-        {1, 1, 0, "overlay", "disable-screensaver", "snapshot-path=/shots"},
-        {0, 2, 0, "no-overlay", "no-disable-screensaver", "snapshot-path=/shots"},
-        {-1, 0, 0, "overlay", "no-disable-screensaver", "snapshot-path=/shots"},
-        {1, -1, 3, "overlay", "no-disable-screensaver", ""},
-        {1, 0, -1, "overlay", "no-disable-screensaver", ""},
-    };
-    for (const Case& c : cases) {
-        const Names options = saveOptions(c.overlay, c.screenSaver, c.target);
-        const Names expected{"overlay",
-                             c.overlayOption,
-                             "snapshot-path=/shots",
-                             c.screenSaverOption,
-                             c.snapshotPath,
-                             "no-osd",
-                             "no-snapshot-preview",
-                             "snapshot-sequential",
-                             "snapshot-prefix=IMG_",
-                             "snapshot-format=jpg"};
-        EXPECT_EQ(options, expected) << "overlay " << c.overlay << ", screen saver "
-                                     << c.screenSaver << ", target " << c.target;
-    }
+    // Overlay, screen saver and target settings; the options they give at indexes 1, 3 and 4.
+    const std::tuple<std::int16_t, std::int16_t, std::int16_t, Names> cases[] = {
+        {1, 1, 0, {"overlay", "disable-screensaver", "snapshot-path=/shots"}},
+        {0, 2, 0, {"no-overlay", "no-disable-screensaver", "snapshot-path=/shots"}},
+        {-1, 0, 0, {"overlay", "no-disable-screensaver", "snapshot-path=/shots"}},
+        {1, -1, 3, {"overlay", "no-disable-screensaver", ""}},
+        {1, 0, -1, {"overlay", "no-disable-screensaver", ""}}};
+    for (const auto& [overlay, screenSaver, target, chosen] : cases)
+        EXPECT_EQ(saveOptions(overlay, screenSaver, target),
+                  (Names{"overlay", chosen[0], "snapshot-path=/shots", chosen[1], chosen[2],
+                         "no-osd", "no-snapshot-preview", "snapshot-sequential",
+                         "snapshot-prefix=IMG_", "snapshot-format=jpg"}))
+            << "overlay " << overlay << ", screen saver " << screenSaver << ", target " << target;
 }
 
 TEST_F(DiscStart, ScratchTargetsAreClearedOfOldSnapshots) {
@@ -187,49 +173,37 @@ TEST_F(DiscStart, PlayResumesAPausedDiscAndNamesIt) {
     EXPECT_EQ(main().timeElapsed.caption, "00:00:05/00:01:40") << "LOADING... over the time";
 }
 
-class DiscWatch : public DiscStart {
-protected:
-    DiscWatch() {
-        h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
-        h.drives.add("E:", Drives::kOptical, Volume{"WATCHED", "UDF"}, true);
-        start();
-        main().PlayDVD("E:\\");
-        h.engine.elapsed = 5;
-        h.engine.length = 100;
-        main().movieTimer_Timer();
-        // The disc is taken out: the engine goes idle by itself.
-        h.drives.find("E:")->volume.reset();
-        engineState(-1, false);
-        main().movieTimer_Timer();
-        h.engine.target.clear();
-    }
-};
-
-TEST_F(DiscWatch, RestartsTheWatchedDriveWhenItsDiscReturns) {
+// The watched disc is taken out while playing, comes back, and then never plays.
+TEST_F(DiscStart, TheWatchRestartsTheWatchedDriveWhenItsDiscReturnsUntilItPlays) {
+    h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
+    h.drives.add("E:", Drives::kOptical, Volume{"WATCHED", "UDF"}, true);
+    start();
+    main().PlayDVD("E:\\");
+    h.engine.elapsed = 5;
+    h.engine.length = 100;
+    main().movieTimer_Timer();
+    h.drives.find("E:")->volume.reset();
+    engineState(-1, false); // the engine goes idle by itself
+    main().movieTimer_Timer();
     ASSERT_TRUE(main().tmrCheckCD.enabled) << "the watch did not start when the disc went";
+    h.engine.target.clear();
     main().tmrCheckCD_Timer();
     main().tmrCheckCD_Timer();
     EXPECT_TRUE(main().tmrCheckCD.enabled);
     EXPECT_EQ(h.engine.target, "") << "started a disc that is not there";
 
     h.drives.find("E:")->volume = Volume{"WATCHED", "UDF"};
-    main().tmrCheckCD_Timer();
-    EXPECT_FALSE(main().tmrCheckCD.enabled);
-    EXPECT_EQ(h.engine.target, "dvd://E:");
-    EXPECT_EQ(state().lastDriveIndex, 1);
-}
-
-TEST_F(DiscWatch, ADiscThatNeverPlaysKeepsLoadingAndIsRestarted) {
-    h.drives.find("E:")->volume = Volume{"WATCHED", "UDF"};
     for (int round = 0; round < 2; ++round) {
         h.engine.target.clear();
         main().tmrCheckCD_Timer();
         EXPECT_EQ(h.engine.target, "dvd://E:") << "round " << round;
-        // The engine accepts the item but never plays it.
+        EXPECT_EQ(state().lastDriveIndex, 1);
+        EXPECT_FALSE(main().tmrCheckCD.enabled) << "the watch stays on while the disc starts";
+        // The engine accepts the item but never plays it: the watch comes back.
         engineState(-1, false);
         main().movieTimer_Timer();
         EXPECT_EQ(main().timeElapsed.caption, "LOADING...");
-        EXPECT_TRUE(main().logoHide.visible && main().tmrCheckCD.enabled);
+        EXPECT_TRUE(main().logoHide.visible && main().tmrCheckCD.enabled) << "round " << round;
     }
 }
 

@@ -52,19 +52,6 @@ TEST(StartUp, RunsItsStepsInOrder) {
     EXPECT_FALSE(p.state.noDriveListed) << "the command line did not fill the drive menu";
 }
 
-TEST(StartUp, TransportStartsDisabledAndNothingPlaysWithoutACommandLine) {
-    ProgramHarness h;
-    h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
-    Program& p = h.start();
-    MainForm& main = p.mainForm();
-    for (const Button* button : {&main.playButton, &main.stopButton, &main.pauseButton,
-                                 &main.rewindButton, &main.ffButton})
-        EXPECT_FALSE(button->enabled) << button->caption << " enabled before any disc";
-    EXPECT_TRUE(p.state.noDriveListed);
-    EXPECT_THAT(h.journal.with("engine."), IsEmpty());
-    EXPECT_THAT(h.journal.with("drives."), IsEmpty()) << "a drive was read without being asked";
-}
-
 TEST(StartUp, ASecondCopyWarnsInEnglishAndEndsUntouched) {
     ProgramHarness h;
     h.singleInstance.otherRunning = true;
@@ -92,6 +79,7 @@ TEST(StartUpSettings, BadFilesAreRecoveredAndNeverStopTheStart) {
         std::optional<std::string> content;
         std::string fileAfter; // "" when any
         std::optional<SettingsRecord> settings;
+        bool scratchGone = false; // snapshots to the clipboard fail after reading
     };
     const Case cases[] = {
         {std::nullopt, kDefaultFile, kDefaults},                                       // missing
@@ -102,12 +90,16 @@ TEST(StartUpSettings, BadFilesAreRecoveredAndNeverStopTheStart) {
          SettingsRecord{"English.ini", "/home/user/Desktop", 0, 1, 0, 2, 1}},
         {garbage, "", std::nullopt},
         {"\0\0\0\r\n\0\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"s, "", std::nullopt},
+        {configText({"English.ini", "/home/user/Shots", 0, 1, 1, 2, 1}), kDefaultFile, kDefaults,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("settings file: " + c.content.value_or("(none)").substr(0, 30));
         ProgramHarness h;
         if (c.content)
             h.writeConfig(*c.content);
+        if (c.scratchGone)
+            h.environment.temp = (h.tempFolder.path() / "missing").string();
         Program& p = h.start();
         if (!c.fileAfter.empty()) {
             EXPECT_EQ(h.config(), c.fileAfter);
@@ -118,24 +110,12 @@ TEST(StartUpSettings, BadFilesAreRecoveredAndNeverStopTheStart) {
                       c.settings->useOverlay ? "overlay" : "no-overlay");
         }
         EXPECT_TRUE(p.mainForm().visible && p.dvdBarForm().visible) << "windows not shown";
+        EXPECT_FALSE(p.isLoaded(WindowId::Splash));
         EXPECT_FALSE(p.state.settings.languageFile.empty());
     }
 }
 
-TEST(StartUpSettings, AFailureAfterReadingRewritesTheDefaults) {
-    // Snapshots to the clipboard clear the scratch folder, which cannot be read here.
-    ProgramHarness h;
-    h.environment.temp = (h.tempFolder.path() / "missing").string();
-    h.writeConfig(configText({"English.ini", "/home/user/Shots", 0, 1, 1, 2, 1}));
-    Program& p = h.start();
-    EXPECT_EQ(h.config(), kDefaultFile);
-    EXPECT_EQ(p.state.settings, kDefaults);
-    EXPECT_EQ(p.state.engineOptions.at(4), "snapshot-path=/home/user/Desktop");
-    EXPECT_FALSE(p.isLoaded(WindowId::Splash));
-    EXPECT_TRUE(p.mainForm().visible && p.dvdBarForm().visible) << "windows not shown";
-}
-
-TEST(StartUpGeometry, BarSitsAboveTheScreenBottomAndMainRestsOnTheBar) {
+TEST(StartUpGeometry, BarSitsAboveTheScreenBottomMainRestsOnTheBarAndNothingPlaysYet) {
     struct Case {
         ScreenMetrics screen;
         int barWidth, barHeight, playerWidth, playerHeight;
@@ -156,6 +136,7 @@ TEST(StartUpGeometry, BarSitsAboveTheScreenBottomAndMainRestsOnTheBar) {
         h.barMovie.height = c.barHeight;
         h.playerMovie.width = c.playerWidth;
         h.playerMovie.height = c.playerHeight;
+        h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
         Program& p = h.start();
         const DvdBarForm& bar = p.dvdBarForm();
         const MainForm& main = p.mainForm();
@@ -170,6 +151,13 @@ TEST(StartUpGeometry, BarSitsAboveTheScreenBottomAndMainRestsOnTheBar) {
                                h.playerMovie.sizeHeight}),
                   (std::vector{c.barWidth, c.barHeight, c.playerWidth, c.playerHeight}))
             << "movie sizes in pixels";
+        // Without a command line nothing is read or played, and the transport waits for a disc.
+        EXPECT_TRUE(p.state.noDriveListed);
+        EXPECT_THAT(h.journal.with("engine."), IsEmpty());
+        EXPECT_THAT(h.journal.with("drives."), IsEmpty()) << "a drive was read without being asked";
+        for (const Button* button : {&main.playButton, &main.stopButton, &main.pauseButton,
+                                     &main.rewindButton, &main.ffButton})
+            EXPECT_FALSE(button->enabled) << button->caption << " enabled before any disc";
     }
 }
 
