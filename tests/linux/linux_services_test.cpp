@@ -154,7 +154,7 @@ protected:
     LinuxShellFolders folders;
 };
 
-TEST_F(ShellFoldersTest, TheDesktopComesFromTheUserDirectoriesOrIsDesktopInHome) {
+TEST_F(ShellFoldersTest, TheDesktopComesFromTheUserDirectoriesAndTheDataFolderIsMadeInDataHome) {
     EXPECT_EQ(folders.desktopFolder(), home() + "/Desktop");
     const std::pair<const char*, std::string> cases[] = {
         {"# written by xdg-user-dirs-update\nXDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n"
@@ -178,11 +178,8 @@ TEST_F(ShellFoldersTest, TheDesktopComesFromTheUserDirectoriesOrIsDesktopInHome)
     }
     ScopedEnv relative("XDG_CONFIG_HOME", "relative/config");
     EXPECT_EQ(folders.desktopFolder(), home() + "/Desktop");
-    ScopedEnv noHome("HOME", nullptr);
-    EXPECT_EQ(folders.desktopFolder(), "");
-}
 
-TEST_F(ShellFoldersTest, TheProgramDataFolderIsMadeInTheDataHomeWhereItCanBe) {
+    // The program's data folder is made in the data home where it can be.
     const fs::path expected = homeDir.path() / ".local/share/lumadisc";
     EXPECT_EQ(folders.localAppDataFolder(), expected.string());
     EXPECT_TRUE(fs::is_directory(expected));
@@ -197,6 +194,7 @@ TEST_F(ShellFoldersTest, TheProgramDataFolderIsMadeInTheDataHomeWhereItCanBe) {
         EXPECT_EQ(folders.localAppDataFolder(), "");
     }
     ScopedEnv noHome("HOME", nullptr);
+    EXPECT_EQ(folders.desktopFolder(), "");
     EXPECT_EQ(folders.localAppDataFolder(), "");
 }
 
