@@ -198,6 +198,14 @@ void OptionsView::reject() {
     edit([](OptionsDialog& f) { f.CancelButton_Click(); });
 }
 
+// Each opening starts on the chosen destination, however the window was left.
+void OptionsView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    for (QRadioButton* button : {m_toFile, m_toClipboard, m_toDesktop})
+        if (button->isChecked())
+            button->setFocus();
+}
+
 void OptionsView::closeEvent(QCloseEvent* event) {
     event->ignore();
     reject();

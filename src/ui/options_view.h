@@ -29,6 +29,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Runs `change` on the form through the hub, so failures are caught and the views follow.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The options window: the settings button opens it, the keyboard changes the snapshot
-# destination, OK writes Config.cfg byte for byte and asks nothing without a disc; Cancel leaves
+# The options window: the settings button opens it, its folder button shows the folder dialog,
+# the keyboard changes the snapshot destination, OK writes Config.cfg byte for byte and asks nothing without a disc; Cancel leaves
 # file and settings alone; a new language shows at once in the menus and on the control bar;
 # with the sample title playing, the same change asks "037" and Yes starts the disc again.
 source "$(dirname "$0")/lib.sh"
@@ -29,7 +29,16 @@ next_language() {
     sleep 0.5
     keys Down Return
 }
-closed() { ! xwininfo -id "$OPTIONS" 2>/dev/null | grep -q IsViewable; }
+gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+closed() { gone "$OPTIONS"; }
+# Opens the folder dialog with the window's "&Browse..." button; PICKER is its id.
+browse() {
+    keys alt+b
+    wait_message_box "Browse For Folder"
+    PICKER=$MESSAGE_BOX
+    xdotool windowfocus --sync "$PICKER" 2>/dev/null || true
+    sleep 0.5
+}
 # The program's visible dialog windows other than the options window.
 other_dialogs() {
     local id
@@ -39,8 +48,9 @@ other_dialogs() {
     done
     return 0
 }
+FOLDER=$HOME/Desktop
 config_with() { # destination, language
-    printf '%s\r\n%s\r\n 1 \r\n 0 \r\n %s \r\n 0 \r\n 0 \r\n' "$2" "$HOME/Desktop" "$1"
+    printf '%s\r\n%s\r\n 1 \r\n 0 \r\n %s \r\n 0 \r\n 0 \r\n' "$2" "$FOLDER" "$1"
 }
 help_menu_width() {
     press_bar about
@@ -56,6 +66,25 @@ poll 10 "no settings file at start-up" test -f "$APP/Config.cfg"
 cmp -s "$APP/Config.cfg" <(config_with 0 English.ini) || fail "unexpected start-up settings"
 english_help=$(help_menu_width)
 grab volume_text volume-english
+
+# The folder button's dialog over the window: Esc keeps the folder; a folder picked in the tree
+# (below its top, /) and confirmed goes into the window.
+open_options
+browse
+shot folder-dialog
+keys Escape
+poll 5 "Esc left the folder dialog open" gone "$PICKER"
+browse
+keys Right
+sleep 1
+xdotool type --delay 50 tmp
+sleep 0.5
+keys Return
+poll 5 "Enter did not choose a folder" gone "$PICKER"
+keys Return
+poll 5 "OK did not close the options window" closed
+FOLDER=/tmp
+cmp -s "$APP/Config.cfg" <(config_with 0 English.ini) || fail "picking /tmp: $(sed -n 2p "$APP/Config.cfg")"
 
 # The focus starts on the checked destination; Down checks the next one, Enter is OK.
 open_options
