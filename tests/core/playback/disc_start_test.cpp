@@ -48,10 +48,12 @@ protected:
     MountedDiscStart() : DiscStart(FakeDrives::Style::Linux) {}
 };
 
-TEST_F(MountedDiscStart, PlayDvdAcceptsWhatTheDesktopHandsOver) {
-    h.drives.add("/dev/sr0", Drives::kOptical, std::nullopt, false, "");
+TEST_F(MountedDiscStart, RootsTheDesktopHandsOverAndDroppedImagesStartTheirDisc) {
+    h.drives.add("/dev/sr0", Drives::kOptical, Volume{"FILM", "UDF"}, true, "/media/u/FILM");
     h.drives.add("/dev/sr1", Drives::kOptical, Volume{"MY (FILM)", "UDF"}, true,
                  "/media/u/MY (FILM)");
+    const std::string image = "/home/u/My (1) film.iso";
+    h.drives.discImages[image] = Volume{"My (1) film", "UDF"};
     start();
     for (const char* root :
          {"/media/u/MY (FILM)", "/media/u/MY (FILM)/", "file:///media/u/MY (FILM)", "/dev/sr1"}) {
@@ -60,20 +62,15 @@ TEST_F(MountedDiscStart, PlayDvdAcceptsWhatTheDesktopHandsOver) {
     }
     for (const char* root : {"/media/u", "/media/u/MY", "/dev/sr1\\", "file:///dev/sr1"})
         EXPECT_EQ(playDvd(root), "") << "root " << root << " started a disc";
-}
 
-TEST_F(MountedDiscStart, DroppedImagesAreListedOnceAndStarted) {
-    h.drives.add("/dev/sr0", Drives::kOptical, Volume{"FILM", "UDF"}, true, "/media/u/FILM");
-    const std::string image = "/home/u/My (1) film.iso";
-    h.drives.discImages[image] = Volume{"My (1) film", "UDF"};
-    start();
     for (int drop = 0; drop < 2; ++drop) {
         h.engine.target.clear();
         playDroppedDisc(program(), image);
         EXPECT_EQ(h.engine.target, "dvd://" + image);
         EXPECT_EQ(h.playerMovie.variables["_root.filename"], "My (1) film");
     }
-    EXPECT_EQ(state().driveLetters, (Names{"/dev/sr0", image})) << "listed twice or not at all";
+    EXPECT_EQ(state().driveLetters, (Names{"/dev/sr0", "/dev/sr1", image}))
+        << "listed twice or not at all";
 
     // A copied disc at the root of a mounted stick is a folder disc, not the stick.
     h.drives.add("/dev/sdb1", 0, Volume{"STICK", "vfat"}, true, "/media/u/STICK");
@@ -142,8 +139,9 @@ TEST_F(DiscStart, ScratchTargetsAreClearedOfOldSnapshots) {
     EXPECT_EQ(saveOptions(1, 0, 2)[4], "snapshot-path=");
 }
 
-TEST_F(DiscStart, PlayChangesNothingWithoutAnItemOrWhilePlaying) {
+TEST_F(DiscStart, PlayNeedsAnIdleItemAndResumesAPausedDiscNamingIt) {
     h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
+    h.drives.add("E:", Drives::kOptical, Volume{"SECOND DISC", "UDF"}, true);
     start();
     main().timeElapsed.caption = "00:00:01/00:10:00";
     main().playButton_Click(); // empty playlist
@@ -156,12 +154,7 @@ TEST_F(DiscStart, PlayChangesNothingWithoutAnItemOrWhilePlaying) {
     main().playButton_Click();
     EXPECT_EQ(main().timeElapsed.caption, "LOADING...");
     EXPECT_THAT(h.journal.entries, IsEmpty());
-}
 
-TEST_F(DiscStart, PlayResumesAPausedDiscAndNamesIt) {
-    h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
-    h.drives.add("E:", Drives::kOptical, Volume{"SECOND DISC", "UDF"}, true);
-    start();
     main().PlayDVD("E:\\");
     h.engine.elapsed = 5;
     h.engine.length = 100;
