@@ -2,13 +2,13 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QDesignerFormEditorInterface>
 #include <QDesignerTaskMenuExtension>
+#include <QDialogButtonBox>
 #include <QExtensionManager>
 #include <QLineEdit>
 #include <QPluginLoader>
+#include <QPushButton>
 #include <QTimer>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 
