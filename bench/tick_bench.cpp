@@ -89,9 +89,10 @@ struct TickRig {
     test::FakeWindowSystem windows{journal};
     test::FakeLauncher launcher{journal};
     test::FakeDiscHandlers discHandlers{journal};
+    test::FakeDesktop desktop{journal};
     Program program{Services{engine, playerMovie, barMovie, clock, drives, environment,
                              shellFolders, singleInstance, diskSpace, dialogs, windows, launcher,
-                             discHandlers}};
+                             discHandlers, desktop, desktop, desktop}};
 };
 
 void reportWrites(benchmark::State& state, const TickRig& rig, long before) {

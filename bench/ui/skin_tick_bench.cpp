@@ -143,11 +143,12 @@ struct UiRig {
     test::FakeWindowSystem windows{journal};
     test::FakeLauncher launcher{journal};
     test::FakeDiscHandlers discHandlers{journal};
+    test::FakeDesktop desktop{journal};
     MainWindowView mainView{windows.metrics};
     DvdBarView barView{windows.metrics};
     Program program{Services{engine, mainView.player(), barView.gui(), clock, drives, environment,
                              shellFolders, singleInstance, diskSpace, dialogs, windows, launcher,
-                             discHandlers}};
+                             discHandlers, desktop, desktop, desktop}};
     ViewHub hub{program, mainView, barView};
     long renders = 0;
 };

@@ -10,14 +10,17 @@
 #include "linux/linux_environment.h"
 #include "linux/linux_shell_folders.h"
 #include "linux/linux_single_instance.h"
+#include "linux/linux_wallpaper.h"
 #include "linux/xdg_disc_handler_registration.h"
 #include "ui/app_icon.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
 #include "ui/mpris_service.h"
 #include "ui/qml_skin_movie.h"
+#include "ui/qt_clipboard.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_launcher.h"
+#include "ui/qt_picture_files.h"
 #include "ui/qt_window_system.h"
 #include "ui/view_hub.h"
 
@@ -67,6 +70,9 @@ int main(int argc, char** argv) {
         QtLauncher launcher;
         XdgDiscHandlerRegistration discHandlers;
         QtWindowSystem windows;
+        QtClipboard clipboard;
+        QtPictureFiles pictures;
+        LinuxWallpaper wallpaper;
 
         MainWindowView mainView(windows.screen());
         DvdBarView barView(windows.screen());
@@ -79,7 +85,7 @@ int main(int argc, char** argv) {
 
         Program program(Services{engine, mainView.player(), barView.gui(), clock, drives,
                                  environment, shellFolders, singleInstance, diskSpace, dialogs,
-                                 windows, launcher, discHandlers});
+                                 windows, launcher, discHandlers, clipboard, pictures, wallpaper});
         ViewHub hub(program, mainView, barView);
         windows.attach(hub);
         offerDisc(drives, environment.commandLine());

@@ -45,16 +45,19 @@ std::string LinuxEnvironment::commandLine() {
     return m_commandLine;
 }
 
+// A folder of our own even inside TEMP: clearing old snapshots there must never touch another
+// program's files, and TEMP may well name a shared /tmp.
 std::string LinuxEnvironment::tempFolder() {
+    const std::string user = std::to_string(::getuid());
     if (const char* temp = std::getenv("TEMP"); temp && *temp) {
         std::error_code ignored;
         fs::create_directories(temp, ignored);
-        return temp;
+        return privateFolder(std::string(temp) + "/lumadisc-" + user);
     }
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && *runtime == '/')
         return privateFolder(std::string(runtime) + "/lumadisc");
-    return privateFolder("/tmp/lumadisc-" + std::to_string(::getuid()));
+    return privateFolder("/tmp/lumadisc-" + user);
 }
 
 std::string LinuxEnvironment::joinPath(const std::string& folder, const std::string& name) {

@@ -208,6 +208,27 @@ wait_message_box() {
     fail "no message box titled $1"
 }
 
+# Whether the message box says $1 beside its icon.
+message_says() {
+    local width
+    width=$(geometry_of "$MESSAGE_BOX")
+    width=${width%%x*}
+    grab "MESSAGE_BOX 50 0 $((width - 50)) 30" message-text
+    shows_text message-text "$1" DejaVu-Sans 12 dark
+}
+
+# Whether the message box shows the critical icon (a red one).
+message_is_critical() {
+    grab "MESSAGE_BOX 0 0 50 50" message-icon
+    (($(convert "$E2E_DIR/message-icon.png" -format '%[fx:mean.r - mean.g > 0.15]' info:)))
+}
+
+# Writes the settings file of the application folder: snapshot folder, destination, style.
+write_config() {
+    printf 'English.ini\r\n%s\r\n 1 \r\n 0 \r\n %d \r\n %d \r\n 0 \r\n' "$1" "$2" "$3" \
+        >"$APP/Config.cfg"
+}
+
 # Answers the message box with its default button and waits until it is gone.
 dismiss_message_box() {
     xdotool windowfocus --sync "$MESSAGE_BOX" 2>/dev/null || true

@@ -7,15 +7,9 @@ start_display
 
 # The message box says the documented text next to a red icon.
 check_message() {
-    local width
-    width=$(geometry_of "$MESSAGE_BOX")
-    width=${width%%x*}
-    grab "MESSAGE_BOX 50 0 $((width - 50)) 30" message-text
-    shows_text message-text "Please insert a valid Video DVD." DejaVu-Sans 12 dark ||
+    message_says "Please insert a valid Video DVD." ||
         fail "$1: the message box does not ask for a valid Video DVD"
-    grab "MESSAGE_BOX 0 0 50 50" message-icon
-    (($(convert "$E2E_DIR/message-icon.png" -format '%[fx:mean.r - mean.g > 0.15]' info:))) ||
-        fail "$1: the message box has no critical icon"
+    message_is_critical || fail "$1: the message box has no critical icon"
 }
 
 for disc in iso9660-only.iso no-video-folder damaged.iso; do

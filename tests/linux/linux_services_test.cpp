@@ -117,9 +117,12 @@ TEST(LinuxEnvironmentTest, TheTempFolderIsTempOrAPrivateFolderOfTheUser) {
     const fs::path privateFolder = runtime.path() / "lumadisc";
     ScopedEnv runtimeVariable("XDG_RUNTIME_DIR", runtime.str());
     {
+        // TEMP wins, created when absent, but the program keeps to a private folder of its own
+        // there: TEMP may be a shared /tmp where clearing "IMG_*.jpg" would hit others' files.
         const std::string temp = (runtime.path() / "my temp").string();
+        const std::string own = temp + "/lumadisc-" + std::to_string(::getuid());
         ScopedEnv tempVariable("TEMP", temp);
-        EXPECT_EQ(environment.tempFolder(), temp);
+        EXPECT_EQ(environment.tempFolder(), own) << "TEMP itself may be shared with others";
         EXPECT_TRUE(fs::is_directory(temp)) << "TEMP was not created";
         EXPECT_FALSE(fs::exists(privateFolder));
     }

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "core/failure.h"
+#include "core/platform/clipboard.h"
 #include "core/platform/dialogs.h"
 #include "core/platform/disc_handler_registration.h"
 #include "core/platform/disk_space.h"
 #include "core/platform/launcher.h"
+#include "core/platform/picture_files.h"
 #include "core/platform/shell_folders.h"
 #include "core/platform/single_instance.h"
+#include "core/platform/wallpaper.h"
 #include "core/platform/window_system.h"
 #include "support/journal.h"
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -128,7 +133,9 @@ class FakeDiskSpace : public DiskSpace {
 public:
     bool succeeds = true;
     Figures figures{1'000'000'000, 2'000'000'000, 1'000'000'000};
-    bool query(const std::string&, Figures& result) override {
+    std::string askedFolder;
+    bool query(const std::string& folder, Figures& result) override {
+        askedFolder = folder;
         if (succeeds)
             result = figures;
         return succeeds;
@@ -190,6 +197,31 @@ public:
 
 private:
     void step(const std::string& name) { m_journal.add("handlers." + name); }
+    Journal& m_journal;
+};
+
+// The clipboard, picture conversion and wallpaper, journalled ("clipboard.clear",
+// "clipboard.picture <file>", "pictures.bitmap <source> <target>", "wallpaper.set <path>
+// <style>"); an operation named in `failing` throws Failure.
+class FakeDesktop : public Clipboard, public PictureFiles, public Wallpaper {
+public:
+    explicit FakeDesktop(Journal& journal) : m_journal(journal) {}
+    std::set<std::string> failing;
+    void clear() override { call("clipboard.clear", ""); }
+    void setPicture(const std::string& file) override { call("clipboard.picture", file); }
+    void saveAsBitmap(const std::string& source, const std::string& target) override {
+        call("pictures.bitmap", source + " " + target);
+    }
+    void set(const std::string& path, int style) override {
+        call("wallpaper.set", path + " " + std::to_string(style));
+    }
+
+private:
+    void call(const std::string& name, const std::string& detail) {
+        m_journal.add(detail.empty() ? name : name + " " + detail);
+        if (failing.count(name))
+            throw Failure(name + " failed");
+    }
     Journal& m_journal;
 };
 

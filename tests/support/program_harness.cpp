@@ -10,9 +10,9 @@ ProgramHarness::ProgramHarness(FakeDrives::Style style) : drives(journal, style)
 }
 
 Program& ProgramHarness::create() {
-    program = std::make_unique<Program>(
-        Services{engine, playerMovie, barMovie, clock, drives, environment, shellFolders,
-                 singleInstance, diskSpace, dialogs, windows, launcher, discHandlers});
+    program = std::make_unique<Program>(Services{
+        engine, playerMovie, barMovie, clock, drives, environment, shellFolders, singleInstance,
+        diskSpace, dialogs, windows, launcher, discHandlers, desktop, desktop, desktop});
     return *program;
 }
 

@@ -46,6 +46,7 @@ struct ProgramHarness {
     FakeWindowSystem windows{journal};
     FakeLauncher launcher{journal};
     FakeDiscHandlers discHandlers{journal};
+    FakeDesktop desktop{journal};
     std::unique_ptr<Program> program;
 
     // Creates the program (not yet started).

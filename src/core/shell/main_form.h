@@ -2,6 +2,7 @@
 
 #include "core/controls.h"
 #include "core/form.h"
+#include "core/platform/disk_space.h"
 #include "core/platform/window_system.h"
 
 #include <string>
@@ -12,7 +13,7 @@ class Program;
 
 // The main window: the video stage, the player movie, the status line, the transport and the
 // two timers. Its procedures are split by subsystem: start-up and shutdown in shell/, transport
-// and disc start in playback/, shell folders in snapshot/.
+// and disc start in playback/, snapshots and shell folders in snapshot/.
 class MainForm : public Form {
 public:
     explicit MainForm(Program& program);
@@ -64,17 +65,22 @@ public:
     void playButton_Click();
     void tmrCheckCD_Timer();
 
-    // Shell folders.
+    // Snapshots and shell folders.
+    void Snapshot();
     std::string GetDesktopFolder();
     std::string GetLocalAppDataFolder();
+    void SetWallpaper(const std::string& path, int style);
 
 private:
     void recoverSettings(bool configLoaded);
     void finishStartUp();
     std::string settingsPath();
     void clearScratchSnapshots(const std::string& folder);
+    void deliverSnapshot();
 
     Program& m_program;
+    // The last successful free-space query of the snapshot folder; all 0 before the first.
+    DiskSpace::Figures m_snapshotSpace;
 };
 
 } // namespace lumadisc

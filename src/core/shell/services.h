@@ -14,6 +14,9 @@ class Dialogs;
 class WindowSystem;
 class Launcher;
 class DiscHandlerRegistration;
+class Clipboard;
+class PictureFiles;
+class Wallpaper;
 
 // The outside components and operating-system services the program works with.
 struct Services {
@@ -30,6 +33,9 @@ struct Services {
     WindowSystem& windows;
     Launcher& launcher;
     DiscHandlerRegistration& discHandlers;
+    Clipboard& clipboard;
+    PictureFiles& pictures;
+    Wallpaper& wallpaper;
 };
 
 } // namespace lumadisc

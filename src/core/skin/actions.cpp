@@ -154,7 +154,7 @@ constexpr Action kActions[] = {
     {"mute",         "M",            Once,           "",               "",          on<&MainForm::muteStatus_Click>},
     {"ID_FS _about", "",             Once,           "",               "",          showHelpMenu},
     {"option",       "",             Once,           "",               "",          openOptions},
-    {"snapshot",     "",             Once,           "",               "",          nullptr},
+    {"snapshot",     "",             Once,           "",               "",          on<&MainForm::Snapshot>},
     {"open",         "",             Once,           "",               "",          toggleDoor},
     {"fullscreen",   "F",            Once,           "fullScreenMenu", "",          on<&MainForm::FullScreen>},
     {"navup",        "Up",           Once,           "",               "",          navigateUp},
@@ -222,8 +222,7 @@ static_assert(eachWayHasOneAction(), "an action would hide behind an earlier one
 } // namespace
 
 void Action::perform(Program& program, std::int16_t index) const {
-    if (run)
-        run(program, index);
+    run(program, index);
 }
 
 const Action* actionForCommand(std::string_view command) {

@@ -27,8 +27,7 @@ struct Action {
     std::string_view menuItem;
     // The remote-control method that runs it ("Play", "Quit").
     std::string_view remote;
-    // `index` is the chosen item's index in a menu item array (the drive menu), else 0. Null
-    // while the action's behaviour waits for later work: it does nothing until then.
+    // `index` is the chosen item's index in a menu item array (the drive menu), else 0.
     void (*run)(Program& program, std::int16_t index);
 
     void perform(Program& program, std::int16_t index = 0) const;

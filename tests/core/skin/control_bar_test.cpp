@@ -60,8 +60,10 @@ TEST_F(ControlBar, EachCommandAndItsKeysReachTheSameAction) {
         {"navleft", {"Left"}, menuKey("key-nav-left", "108")},
         {"enter", {"Return", "Enter"}, menuKey("key-nav-activate", "97")},
         {"option", {}, {"windows.modal options", "bar.set _level0.volumeText1.text=Volume 50"}},
-        // Waiting for later work: nothing yet.
-        {"snapshot", {}, {}},
+        {"snapshot",
+         {},
+         {"engine.setEngineVariable key-snapshot=83", "engine.setEngineVariable key-pressed=83",
+          "sleep 500"}},
     };
     for (const auto& c : cases) {
         engineState(0.5f, true);
