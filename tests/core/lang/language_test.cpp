@@ -74,7 +74,7 @@ TEST_F(Languages, TheListHoldsVisiblePackFilesSortedWithoutRegardToCase) {
                              "cole.ini"}));
 }
 
-TEST_F(Languages, MissingPacksSectionsOrKeysGiveTheEnglishDefaultSilently) {
+TEST_F(Languages, EachCallReadsTheCurrentPackAndMissingOnesGiveTheEnglishDefaultSilently) {
     EXPECT_EQ(caption("03", "&OK"), "&OK"); // no Lang folder at all
     fs::create_directory(lang());
     EXPECT_EQ(caption("03", "&OK"), "&OK"); // no pack file
