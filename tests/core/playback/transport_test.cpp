@@ -1,4 +1,4 @@
-// The transport commands, seeking, volume and mute, time formatting and the status tick.
+// The transport commands, seeking, the volume slider, time formatting and the status tick.
 #include "core/started_program.h"
 
 namespace lumadisc {
@@ -28,25 +28,29 @@ protected:
 };
 
 TEST_F(Transport, PauseAndJumpsNeedAPlayingTitleTheKnobALoadedOne) {
-    const auto pressAll = [&] {
-        main().pauseButton_Click();
-        main().ffButton_Click();
-        main().rewindButton_Click();
-        knob("50");
+    const struct {
+        float position;
+        bool playing;
+        Names journal;
+    } cases[] = {
+        {-1, false, {}},   // idle: the knob is ignored too
+        {0.3f, false, {}}, // paused: only the knob acts
+        // At the very start of the title (position 0) everything acts.
+        {0, true, {"engine.pause", "engine.jump 1", "engine.jump -1"}},
     };
-    engineState(-1, false); // idle
-    EXPECT_THAT(journalOf(pressAll), IsEmpty()) << "an idle engine was commanded";
-    engineState(0.3f, false); // paused: only the knob acts
-    EXPECT_THAT(journalOf(pressAll), ElementsAre("engine.setPosition 0.500000"));
-
-    // At the very start of the title (position 0) everything acts.
-    engineState(0, true);
-    h.journal.entries.clear();
-    main().pauseButton_Click();
-    engineState(0, true);
-    main().ffButton_Click();
-    main().rewindButton_Click();
-    EXPECT_THAT(h.journal.entries, ElementsAre("engine.pause", "engine.jump 1", "engine.jump -1"));
+    for (const auto& c : cases) {
+        Names acted;
+        for (void (MainForm::*press)() : {&MainForm::pauseButton_Click, &MainForm::ffButton_Click,
+                                          &MainForm::rewindButton_Click}) {
+            engineState(c.position, c.playing);
+            const Names journal = journalOf([&] { (main().*press)(); });
+            acted.insert(acted.end(), journal.begin(), journal.end());
+        }
+        EXPECT_EQ(acted, c.journal) << "at position " << c.position << ", playing " << c.playing;
+        knob("50");
+        EXPECT_FLOAT_EQ(h.engine.pos, c.position < 0 ? c.position : 0.5f)
+            << "knob released at position " << c.position;
+    }
     const std::pair<const char*, float> knobs[] = {{"12.5xyz", 0.125f}, {"0", 0}, {"100", 1}};
     for (const auto& [value, position] : knobs) {
         knob(value);
@@ -56,25 +60,17 @@ TEST_F(Transport, PauseAndJumpsNeedAPlayingTitleTheKnobALoadedOne) {
     EXPECT_FLOAT_EQ(h.engine.pos, 1) << "moving the knob (not releasing it) seeked";
 }
 
-TEST_F(Transport, StopIsRefusedWhileTheLoadingTextShows) {
+TEST_F(Transport, StopIsRefusedWhileLoadingAndKeepsTheWatchOffUntilPlayingAgain) {
     h.writePack("French.ini", "[Language Pack]\r\n020=CHARGEMENT...\r\n");
     state().settings.languageFile = "French.ini";
-    engineState(0.5f, true);
+    playingTick();
     main().movieProgress.value = 40;
     main().timeElapsed.caption = "CHARGEMENT...";
     main().stopButton_Click();
-    EXPECT_EQ(main().timeElapsed.caption, "CHARGEMENT...");
     EXPECT_EQ(main().movieProgress.value, 40);
     EXPECT_TRUE(h.engine.playing) << "stop acted while the disc was loading";
     // The English text is no loading text in French.
     main().timeElapsed.caption = "LOADING...";
-    EXPECT_THAT(journalOf([&] { main().stopButton_Click(); }),
-                ElementsAre("engine.stop", "sleep 500"));
-}
-
-TEST_F(Transport, AnEffectiveStopKeepsTheWatchOffUntilPlayingAgain) {
-    playingTick();
-    main().movieProgress.value = 40;
     main().stopButton_Click();
     EXPECT_FALSE(h.engine.playing);
     EXPECT_EQ(main().movieProgress.value, 0);
@@ -93,40 +89,7 @@ TEST_F(Transport, AnEffectiveStopKeepsTheWatchOffUntilPlayingAgain) {
     EXPECT_FALSE(state().userStopped);
 }
 
-TEST_F(Transport, VolumeStepsStayWithinNoughtToAHundredAndEndTheMute) {
-    for (int step = 0; step < 60; ++step)
-        h.barMovie.click("vol+");
-    EXPECT_EQ(main().volumeSlider.value, 100);
-    EXPECT_EQ(h.engine.vol, 100);
-    EXPECT_EQ(bar("_level0.volumeText1.text"), "Volume 100");
-    for (int step = 0; step < 101; ++step)
-        h.barMovie.click("vol-");
-    EXPECT_EQ(main().volumeSlider.value, 0);
-    EXPECT_EQ(h.engine.vol, 0);
-    EXPECT_EQ(bar("_level0.volumeText2.text"), "Volume 0");
-    h.barMovie.click("vol-");
-    EXPECT_EQ(h.engine.vol, 0) << "volume went below 0";
-
-    // "V" is the muted glyph; any volume change by the user ends the mute.
-    h.barMovie.click("mute");
-    EXPECT_EQ(main().muteStatus.caption, "V");
-    h.barMovie.click("mute");
-    EXPECT_EQ(main().muteStatus.caption, "U");
-    main().muteStatus.caption = "x"; // anything else counts as not muted
-    main().muteStatus_Click();
-    EXPECT_EQ(main().muteStatus.caption, "U");
-    EXPECT_EQ(h.journal.with("engine.switchMute").size(), 3u);
-
-    main().muteStatus.caption = "V";
-    main().volumeSlider.value = 70;
-    main().volumeSlider_MouseMove(2, 0, 10, 5); // right button: ignored
-    EXPECT_EQ(h.engine.vol, 0);
-    main().volumeSlider_MouseMove(1, 0, 10, 5);
-    EXPECT_EQ(h.engine.vol, 70);
-    EXPECT_EQ(main().muteStatus.caption, "U") << "moving the slider did not end the mute";
-}
-
-TEST_F(Transport, SeekingUsesTheFractionOfTheBarLeftOfThePointer) {
+TEST_F(Transport, TheBarsFollowTheLeftButtonOnly) {
     h.windows.metrics = {1024, 768, 12, 15}; // twips across differ from twips down
     const float widthTwips = static_cast<float>(main().movieProgress.bounds.width * 12);
     engineState(-1, false, 1);
@@ -143,6 +106,14 @@ TEST_F(Transport, SeekingUsesTheFractionOfTheBarLeftOfThePointer) {
     engineState(-1, false, 1);
     h.engine.failing = {"setPosition"};
     EXPECT_NO_THROW(main().movieProgress_MouseDown(1, 0, 10, 3));
+
+    main().muteStatus.caption = "V";
+    main().volumeSlider.value = 70;
+    main().volumeSlider_MouseMove(2, 0, 10, 5);
+    EXPECT_EQ(h.engine.vol, 50) << "a right drag on the volume slider set the volume";
+    main().volumeSlider_MouseMove(1, 0, 10, 5);
+    EXPECT_EQ(h.engine.vol, 70);
+    EXPECT_EQ(main().muteStatus.caption, "U") << "moving the slider did not end the mute";
 }
 
 TEST(FormatTime, HoursMinutesSecondsAndTheRemainder) {
@@ -176,6 +147,17 @@ TEST_F(Transport, ThePlayingTickShowsTimeKnobNameAndTransport) {
     playingTick(0.125f, 760, 6303);
     EXPECT_EQ(h.barMovie.writes, writes + 1) << "the bar was written more than the time";
     EXPECT_EQ(h.playerMovie.variables["_root.KnobPosition"], "12.5");
+
+    // Paused and failing ticks change nothing.
+    h.journal.entries.clear();
+    engineState(0.25f, false);
+    main().movieTimer_Timer();
+    engineState(-1, true);
+    h.engine.failing = {"position"};
+    EXPECT_NO_THROW(main().movieTimer_Timer());
+    EXPECT_THAT(h.journal.entries, IsEmpty());
+    EXPECT_TRUE(transportEnabled());
+    EXPECT_FALSE(main().logoHide.visible || main().tmrCheckCD.enabled);
 }
 
 TEST_F(Transport, TheIdleTickStopsTheDisplayOnceAndStartsTheWatch) {
@@ -196,21 +178,6 @@ TEST_F(Transport, TheIdleTickStopsTheDisplayOnceAndStartsTheWatch) {
     main().timeElapsed.caption = "LOADING...";
     EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }), IsEmpty());
     EXPECT_EQ(main().timeElapsed.caption, "LOADING...");
-}
-
-TEST_F(Transport, PausedTicksAndFailingTicksChangeNothing) {
-    playingTick();
-    const std::string status = main().timeElapsed.caption;
-    h.journal.entries.clear();
-    engineState(0.25f, false);
-    main().movieTimer_Timer();
-    engineState(-1, true);
-    h.engine.failing = {"position"};
-    EXPECT_NO_THROW(main().movieTimer_Timer());
-    EXPECT_THAT(h.journal.entries, IsEmpty());
-    EXPECT_EQ(main().timeElapsed.caption, status);
-    EXPECT_TRUE(transportEnabled());
-    EXPECT_FALSE(main().logoHide.visible || main().tmrCheckCD.enabled);
 }
 
 } // namespace
