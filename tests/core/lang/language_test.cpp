@@ -102,6 +102,25 @@ TEST_F(Languages, EachCallReadsTheCurrentPackAndMissingOnesGiveTheEnglishDefault
     writePack("German.ini", "[Language Pack]\n04=&Annuler\n");
     EXPECT_EQ(caption("03", "&OK"), "&OK");
     EXPECT_EQ(caption("04", "&Cancel"), "&Annuler");
+
+    // Each call reads the current setting and file, in its encoding.
+    languageFile = "Dutch.ini";
+    writePack("Dutch.ini", "[Language Pack]\n10=&Fichier\n");
+    writePack("German.ini", "[Language Pack]\n10=&Datei\n");
+    EXPECT_EQ(caption("10", "&File"), "&Fichier");
+    languageFile = "German.ini";
+    EXPECT_EQ(caption("10", "&File"), "&Datei");
+    writePack("German.ini", "[Language Pack]\n10=D&atei\n");
+    EXPECT_EQ(caption("10", "&File"), "D&atei");
+    languageFile = "Missing.ini";
+    EXPECT_EQ(caption("10", "&File"), "&File");
+
+    // A pack saved by an older editor, in code page 1252.
+    languageFile = "Dutch.ini";
+    writePack("Dutch.ini", "[Language Pack]\r\n71=Langue fran\xE7"
+                           "aise\r\n");
+    EXPECT_EQ(caption("71", "Language"), "Langue fran\xC3\xA7"
+                                         "aise");
 }
 
 TEST_F(Languages, CaptionsAreTrimmedUnquotedAndCutTo499Characters) {
@@ -135,25 +154,6 @@ TEST_F(Languages, CaptionsAreTrimmedUnquotedAndCutTo499Characters) {
     EXPECT_EQ(caption("99", "  padded  "), "padded");
     EXPECT_EQ(caption("99", std::string(600, 'd')), std::string(499, 'd'));
     EXPECT_EQ(caption("99", ""), "");
-}
-
-TEST_F(Languages, EachCallReadsTheCurrentSettingAndFileInItsEncoding) {
-    writePack("French.ini", "[Language Pack]\n10=&Fichier\n");
-    writePack("German.ini", "[Language Pack]\n10=&Datei\n");
-    EXPECT_EQ(caption("10", "&File"), "&Fichier");
-    languageFile = "German.ini";
-    EXPECT_EQ(caption("10", "&File"), "&Datei");
-    writePack("German.ini", "[Language Pack]\n10=D&atei\n");
-    EXPECT_EQ(caption("10", "&File"), "D&atei");
-    languageFile = "Missing.ini";
-    EXPECT_EQ(caption("10", "&File"), "&File");
-
-    // A pack saved by an older editor, in code page 1252.
-    languageFile = "French.ini";
-    writePack("French.ini", "[Language Pack]\r\n71=Langue fran\xE7"
-                            "aise\r\n");
-    EXPECT_EQ(caption("71", "Language"), "Langue fran\xC3\xA7"
-                                         "aise");
 }
 
 // Each failure appends one record and gives empty text; a log that cannot be written is ignored.
