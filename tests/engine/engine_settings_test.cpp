@@ -21,7 +21,7 @@ EngineOptions programList(const std::string& overlay, const std::string& screens
                                  "snapshot-prefix=IMG_", "snapshot-format=jpg"});
 }
 
-TEST(EngineOptionsTest, OverlayAndScreensaverChooseInstanceArgumentsAndMediaOptions) {
+TEST(EngineOptionsTest, OverlayAndScreensaverChooseArgumentsSnapshotsTheLastPathAndNaming) {
     struct Case {
         Strings options;
         Strings instanceArguments, mediaOptions;
@@ -44,9 +44,8 @@ TEST(EngineOptionsTest, OverlayAndScreensaverChooseInstanceArgumentsAndMediaOpti
         EXPECT_EQ(options.mediaOptions(), c.mediaOptions)
             << "media options for " << ::testing::PrintToString(c.options);
     }
-}
 
-TEST(EngineOptionsTest, SnapshotsGoToTheLastSnapshotPathWithTheGivenNaming) {
+    // Snapshots go to the last snapshot path, with the given naming.
     const std::pair<std::string, std::string> folders[] = {
         {"snapshot-path=/tmp/scratch", "/tmp/scratch"},
         {"", "/home/ann/Desktop"}, // no scratch folder: the first path holds
