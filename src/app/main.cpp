@@ -22,6 +22,7 @@
 #include "ui/qt_launcher.h"
 #include "ui/qt_picture_files.h"
 #include "ui/qt_window_system.h"
+#include "ui/startup_failure.h"
 #include "ui/view_hub.h"
 
 #include <QApplication>
@@ -53,7 +54,9 @@ int main(int argc, char** argv) {
     // about 100 MB (Mesa and LLVM) and 0.2 s of start-up.
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    lumadisc::endCleanlyOnFatalMessages(true);
     QApplication app(argc, argv);
+    lumadisc::endCleanlyOnFatalMessages(false);
     QApplication::setApplicationName(QStringLiteral("Lumadisc"));
     QGuiApplication::setDesktopFileName(QStringLiteral("lumadisc"));
     QApplication::setWindowIcon(lumadisc::appIcon());
@@ -88,7 +91,11 @@ int main(int argc, char** argv) {
                                  windows, launcher, discHandlers, clipboard, pictures, wallpaper});
         ViewHub hub(program, mainView, barView);
         windows.attach(hub);
-        offerDisc(drives, environment.commandLine());
+        if (const std::string disc = environment.commandLine();
+            !offerDisc(drives, disc) && !disc.empty())
+            std::cerr << "Lumadisc: " << disc
+                      << " is neither a disc image nor a folder holding VIDEO_TS; ignored."
+                      << std::endl;
 
         MainForm& main = program.mainForm();
         main.Form_Initialize();
@@ -102,7 +109,7 @@ int main(int argc, char** argv) {
         MprisService mpris(hub);
         return QApplication::exec();
     } catch (const std::exception& error) {
-        std::cerr << "Lumadisc cannot start: " << error.what() << std::endl;
+        reportStartUpFailure(error.what());
         return 1;
     }
 }

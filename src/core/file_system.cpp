@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <system_error>
 
@@ -89,15 +88,44 @@ bool removeFile(const std::string& path) {
 }
 
 void replaceFile(const std::string& path, std::string_view bytes) {
-    std::error_code ignored;
-    fs::remove(path, ignored);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const std::string scratch = path + ".new";
+    ::unlink(scratch.c_str());
+    const int fd =
+        ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0)
+        throwErrno();
+    int error = 0;
+    for (std::size_t done = 0; done < bytes.size() && error == 0;) {
+        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (put > 0)
+            done += static_cast<std::size_t>(put);
+        else if (errno != EINTR)
+            error = errno;
+    }
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(scratch.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(scratch.c_str());
+        throw std::system_error(error, std::generic_category());
+    }
 }
 
-void appendToFile(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+void appendToFile(const std::string& path, std::string_view bytes, std::size_t limit) {
+    const int fd = ::open(
+        path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+    if (fd < 0)
+        return;
+    struct stat status {};
+    // One write, so that a record is never split by another writer's.
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+        static_cast<std::size_t>(status.st_size) < limit) {
+        [[maybe_unused]] const auto written = ::write(fd, bytes.data(), bytes.size());
+    }
+    ::close(fd);
 }
 
 } // namespace lumadisc

@@ -27,10 +27,14 @@ bool isRegularFile(const std::string& path);
 // Removes the file; false when there was none. Throws std::system_error when it cannot.
 bool removeFile(const std::string& path);
 
-// Writes `bytes` as a new file `path`: what was there, a link included, is removed first. Silent
-// on failure, like the program's writes.
+// Replaces `path` with a file holding `bytes` at once: they are written to "<path>.new", flushed
+// to the disk and renamed over `path` (a link there is replaced, not followed), so that a kill
+// or a full disk leaves the old file or the new one. Throws std::system_error when that fails;
+// the old file is then left as it was.
 void replaceFile(const std::string& path, std::string_view bytes);
-// Adds `bytes` at the end of `path`, creating it; silent on failure.
-void appendToFile(const std::string& path, std::string_view bytes);
+// Adds `bytes` at the end of `path`, creating it, while the file is smaller than `limit` bytes;
+// a symbolic link (it could point at any file of the user's), a FIFO or a device gets nothing.
+// Silent on failure.
+void appendToFile(const std::string& path, std::string_view bytes, std::size_t limit);
 
 } // namespace lumadisc

@@ -1,6 +1,8 @@
 #include "engine/vlc_engine.h"
 
+#include "core/drives/disc_root.h"
 #include "core/failure.h"
+#include "engine/dvdcss_check.h"
 #include "engine/snapshot_folder.h"
 
 #include <QMetaObject>
@@ -29,6 +31,15 @@ std::string joined(const std::vector<std::string>& words) {
     return text;
 }
 
+// libvlc reads "#" as the start of a title and chapter and decodes "%XX" in the path: a path
+// written as it is ("…/Film #1/disc.iso") names another file or none.
+std::string engineAddress(const std::string& target) {
+    constexpr std::string_view disc = "dvd://";
+    if (!target.starts_with(disc))
+        return target;
+    return std::string(disc) + percentEncodedPath(std::string_view(target).substr(disc.size()));
+}
+
 std::string libvlcError() {
     const char* message = libvlc_errmsg();
     return message ? message : "no reason given";
@@ -45,7 +56,8 @@ void VlcEngine::PlayerDeleter::operator()(libvlc_media_player_t* player) const {
 }
 
 VlcEngine::VlcEngine(std::uint32_t videoWindow, std::vector<std::string> extraArguments)
-    : m_videoWindow(videoWindow), m_extraArguments(std::move(extraArguments)) {
+    : m_videoWindow(videoWindow), m_extraArguments(std::move(extraArguments)),
+      m_decryptsDiscs(dvdcssAvailable()) {
     startInstance(argumentsFor(m_options));
 }
 
@@ -116,6 +128,8 @@ void VlcEngine::onEvent(int type) {
     } else if (finished()) {
         // The event may be older than the item now loaded: only an item that is still over is
         // stopped.
+        if (type == libvlc_MediaPlayerEncounteredError)
+            m_failed = true;
         libvlc_media_player_stop(m_player.get());
     }
 }
@@ -172,6 +186,7 @@ void VlcEngine::play() {
     // play() does nothing on an item that is over until it has been stopped.
     if (finished())
         libvlc_media_player_stop(m_player.get());
+    m_failed = false;
     if (libvlc_media_player_play(m_player.get()) != 0)
         throw Failure("libvlc could not play the item: " + libvlcError());
     applyAudio();
@@ -250,6 +265,7 @@ void VlcEngine::takeSnapshot() {
 void VlcEngine::clearItems() {
     libvlc_media_player_set_media(m_player.get(), nullptr);
     m_hasItem = false;
+    m_failed = false;
 }
 
 long VlcEngine::itemCount() {
@@ -263,7 +279,8 @@ void VlcEngine::addItem(const std::string& target, const std::vector<std::string
     const auto arguments = argumentsFor(parsed);
     if (arguments != m_arguments)
         startInstance(arguments);
-    libvlc_media_t* media = libvlc_media_new_location(m_instance.get(), target.c_str());
+    libvlc_media_t* media =
+        libvlc_media_new_location(m_instance.get(), engineAddress(target).c_str());
     if (!media)
         throw Failure("libvlc cannot read the address " + target + ": " + libvlcError());
     for (const auto& option : parsed.mediaOptions())
@@ -272,6 +289,15 @@ void VlcEngine::addItem(const std::string& target, const std::vector<std::string
     libvlc_media_release(media);
     m_options = std::move(parsed);
     m_hasItem = true;
+    m_failed = false;
+}
+
+bool VlcEngine::itemFailed() {
+    return m_failed;
+}
+
+bool VlcEngine::decryptsDiscs() {
+    return m_decryptsDiscs;
 }
 
 } // namespace lumadisc

@@ -51,6 +51,8 @@ public:
     long itemCount() override;
     void addItem(const std::string& target, const std::vector<std::string>& options, long mode,
                  long position) override;
+    bool itemFailed() override;
+    bool decryptsDiscs() override;
 
 private:
     struct InstanceDeleter {
@@ -80,7 +82,10 @@ private:
     std::unique_ptr<libvlc_instance_t, InstanceDeleter> m_instance;
     std::unique_ptr<libvlc_media_player_t, PlayerDeleter> m_player;
     EngineOptions m_options;
+    const bool m_decryptsDiscs;
     bool m_hasItem = false;
+    // The item ended in an error: libvlc could not open or read it.
+    bool m_failed = false;
     long m_volume = 50;
     bool m_muted = false;
     KeyBindings m_keys;

@@ -1,12 +1,16 @@
 #include "linux/linux_drives.h"
 
+#include "core/drives/disc_root.h"
 #include "core/text_util.h"
 
+#include "linux/disc_encryption.h"
 #include "linux/mount_table.h"
 #include "linux/optical_device.h"
 #include "linux/udf_video_folder.h"
 #include "linux/udisks_eject.h"
 #include "linux/volume_probe.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -19,62 +23,10 @@ namespace lumadisc {
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool isOpticalBlock(const std::string& sysfsRoot, const std::string& name) {
     std::ifstream typeFile(fs::path(sysfsRoot) / "class/block" / name / "device/type");
     int type = -1;
     return typeFile >> type && type == Drives::kOptical;
-}
-
-int hexValue(char c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::string percentDecoded(std::string_view text) {
-    std::string decoded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            decoded += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            decoded += text[i];
-        }
-    }
-    return decoded;
-}
-
-// A path as people and desktops hand it over (a path or a file:// URI, with or without the
-// trailing slash) as an absolute path without a trailing slash; "" when it names no local path.
-std::string normalPath(const std::string& text) {
-    constexpr std::string_view scheme = "file://";
-    std::string path = text;
-    if (path.starts_with(scheme)) {
-        path = percentDecoded(std::string_view(path).substr(scheme.size()));
-        if (path.starts_with("localhost/"))
-            path.erase(0, std::string_view("localhost").size());
-        if (!path.starts_with('/'))
-            return {};
-    }
-    if (path.empty())
-        return {};
-    std::error_code error;
-    const fs::path absolute = fs::absolute(path, error);
-    if (error)
-        return {};
-    std::string normal = absolute.lexically_normal().string();
-    while (normal.size() > 1 && normal.back() == '/')
-        normal.pop_back();
-    return normal;
 }
 
 // Discs and rips spell the video folder in any case.
@@ -93,6 +45,45 @@ bool hasVideoFolder(const fs::path& folder) {
 bool isFolder(const std::string& path) {
     std::error_code error;
     return fs::is_directory(path, error);
+}
+
+// Where the file is, its size and when it was last written: a copy put in its place, or
+// rewriting it, changes this.
+std::string fileIdentity(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino) + ":" +
+           std::to_string(info.st_size) + ":" + std::to_string(info.st_mtim.tv_sec) + "." +
+           std::to_string(info.st_mtim.tv_nsec);
+}
+
+// A copied disc changes with any file of its video folder.
+std::string folderIdentity(const std::string& folder) {
+    std::string identity = fileIdentity(folder);
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (!equalsIgnoringCase(entry->path().filename().native(), "VIDEO_TS"))
+            continue;
+        for (fs::directory_iterator file(entry->path(), error); !error && file != end;
+             file.increment(error))
+            identity +=
+                "|" + file->path().filename().string() + "=" + fileIdentity(file->path().string());
+    }
+    return identity;
+}
+
+// Only what a disc handler would be handed: an image of a disc's file system, or a copied disc.
+bool holdsDisc(const std::string& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (fs::is_directory(status))
+        return hasVideoFolder(path);
+    if (!fs::is_regular_file(status))
+        return false;
+    const std::optional<Drives::VolumeInfo> volume = probeVolume(path);
+    return volume && (volume->fileSystem == "iso9660" || volume->fileSystem == "udf");
 }
 
 } // namespace
@@ -137,15 +128,30 @@ bool LinuxDrives::videoFolderExists(const std::string& drive) {
     return discReady(drive) && udfHasVideoFolder(drive);
 }
 
+bool LinuxDrives::discEncrypted(const std::string& drive) {
+    if (isVirtualDrive(drive))
+        return titleScrambled(drive);
+    return isOpticalDrive(drive) && discReady(drive) && driveReportsCopyProtection(drive);
+}
+
+std::string LinuxDrives::discIdentity(const std::string& drive) {
+    if (isVirtualDrive(drive))
+        return isFolder(drive) ? folderIdentity(drive) : fileIdentity(drive);
+    if (!isOpticalDrive(drive) || !discReady(drive))
+        return {};
+    const std::optional<VolumeInfo> volume = probeVolume(drive);
+    return volume ? volume->label + "|" + volume->fileSystem : "unreadable disc";
+}
+
 bool LinuxDrives::isRootOf(const std::string& drive, const std::string& root) {
-    const std::string path = normalPath(root);
+    const std::string path = discRootPath(root);
     if (drive.empty() || path.empty())
         return false;
     if (path == drive)
         return true;
     const std::vector<std::string> folders = mountPointsOf(m_mountTable, drive);
     return std::any_of(folders.begin(), folders.end(),
-                       [&path](const std::string& folder) { return normalPath(folder) == path; });
+                       [&path](const std::string& folder) { return discRootPath(folder) == path; });
 }
 
 bool LinuxDrives::setDoor(const std::string& drive, bool open) {
@@ -161,12 +167,8 @@ bool LinuxDrives::setDoor(const std::string& drive, bool open) {
 }
 
 bool LinuxDrives::addVirtualDrive(const std::string& path) {
-    const std::string normal = normalPath(path);
-    if (normal.empty())
-        return false;
-    std::error_code error;
-    const fs::file_status status = fs::status(normal, error);
-    if (!fs::is_regular_file(status) && !fs::is_directory(status))
+    const std::string normal = discRootPath(path);
+    if (normal.empty() || !holdsDisc(normal))
         return false;
     if (!isVirtualDrive(normal))
         m_virtualDrives.push_back(normal);

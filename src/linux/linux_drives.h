@@ -19,6 +19,8 @@ public:
     int driveType(const std::string& drive) override;
     std::optional<VolumeInfo> volumeInformation(const std::string& drive) override;
     bool videoFolderExists(const std::string& drive) override;
+    bool discEncrypted(const std::string& drive) override;
+    std::string discIdentity(const std::string& drive) override;
     bool isRootOf(const std::string& drive, const std::string& root) override;
     bool setDoor(const std::string& drive, bool open) override;
     bool addVirtualDrive(const std::string& path) override;

@@ -7,9 +7,10 @@
 
 namespace lumadisc {
 
-// A running copy holds an exclusive flock on $XDG_RUNTIME_DIR/<name>.lock (or
-// /tmp/<name>-<uid>.lock). The kernel drops the lock when the process ends, however it ends, so
-// a crashed copy never blocks the next start.
+// A running copy holds an exclusive flock on $XDG_RUNTIME_DIR/<name>.lock; when that folder is
+// unset, missing or not writable, on /tmp/<name>-<uid>.lock, and when that name is someone
+// else's file or a link, on ~/.<name>.lock. The kernel drops the lock when the process ends,
+// however it ends, so a crashed copy never blocks the next start.
 class LinuxSingleInstance : public SingleInstance {
 public:
     // `name` is the lock that previousInstanceRunning looks for.

@@ -4,12 +4,18 @@
 #include "core/skin/movie_variables.h"
 
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QMetaProperty>
+#include <QQmlEngine>
 #include <QQmlError>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QStringList>
 #include <QUrl>
+
+#include <functional>
+
+#include <iostream>
 
 namespace lumadisc {
 
@@ -46,12 +52,65 @@ QQuickItem* findNamedItem(QQuickItem* item, const QString& name) {
     return nullptr;
 }
 
+// Events reach the movie's scripts (a click runs its handler) inside event().
+class GuardedQuickWidget : public QQuickWidget {
+public:
+    using QQuickWidget::QQuickWidget;
+    ScriptWatchdog* watchdog = nullptr;
+    std::function<void()> afterEvent;
+
+protected:
+    bool event(QEvent* event) override {
+        if (!watchdog)
+            return QQuickWidget::event(event);
+        bool handled = false;
+        {
+            const ScriptWatchdog::Guard guard(*watchdog);
+            handled = QQuickWidget::event(event);
+        }
+        afterEvent();
+        return handled;
+    }
+};
+
 } // namespace
 
-QmlSkinMovie::QmlSkinMovie(QWidget* parent) : QObject(parent), m_widget(new QQuickWidget(parent)) {
+QmlSkinMovie::QmlSkinMovie(QWidget* parent, std::chrono::milliseconds scriptLimit)
+    : QObject(parent) {
+    auto* widget = new GuardedQuickWidget(parent);
+    m_widget = widget;
     // The root item has its own size; the window reads it through "_width"/"_height".
     m_widget->setResizeMode(QQuickWidget::SizeViewToRootObject);
     m_widget->setClearColor(Qt::black);
+    m_watchdog = std::make_unique<ScriptWatchdog>(*m_widget->engine(), scriptLimit);
+    widget->watchdog = m_watchdog.get();
+    widget->afterEvent = [this] { reportIfBroken(); };
+}
+
+QmlSkinMovie::~QmlSkinMovie() {
+    // The widget may outlive this object for a moment while its parent deletes its children.
+    static_cast<GuardedQuickWidget*>(m_widget)->watchdog = nullptr;
+}
+
+std::string QmlSkinMovie::brokenMessage() const {
+    return "The skin movie " + m_path +
+           " is broken: a script of it did not return and was stopped.";
+}
+
+void QmlSkinMovie::reportIfBroken() {
+    if (m_reported || !m_watchdog->struck())
+        return;
+    m_reported = true;
+    const std::string message = brokenMessage();
+    std::cerr << "Lumadisc: " << message << std::endl;
+    // Not from inside the event or call that ran the script.
+    QMetaObject::invokeMethod(
+        this,
+        [message] {
+            QMessageBox::critical(nullptr, QStringLiteral("Lumadisc"),
+                                  QString::fromStdString(message));
+        },
+        Qt::QueuedConnection);
 }
 
 void QmlSkinMovie::loadMovie(const std::string& path) {
@@ -60,7 +119,15 @@ void QmlSkinMovie::loadMovie(const std::string& path) {
         throw Failure("Cannot load the skin movie " + path + ": the file does not exist");
 
     m_properties.clear();
-    m_widget->setSource(QUrl::fromLocalFile(file));
+    m_path = path;
+    {
+        const ScriptWatchdog::Guard guard(*m_watchdog);
+        m_widget->setSource(QUrl::fromLocalFile(file));
+    }
+    if (m_watchdog->struck()) {
+        m_reported = true;
+        throw Failure(brokenMessage());
+    }
     if (m_widget->status() != QQuickWidget::Ready || !root()) {
         QStringList errors;
         for (const QQmlError& error : m_widget->errors())
@@ -87,7 +154,12 @@ void QmlSkinMovie::setVariable(const std::string& path, const std::string& value
     // an equal value, but a property of a C++ item need not, and the read is cheap.
     if (!property.isWritable() || property.read(target.owner).toString() == text)
         return;
-    property.write(target.owner, text);
+    {
+        // Writing runs the movie's change handlers.
+        const ScriptWatchdog::Guard guard(*m_watchdog);
+        property.write(target.owner, text);
+    }
+    reportIfBroken();
 }
 
 std::string QmlSkinMovie::getVariable(const std::string& path) {
@@ -103,7 +175,11 @@ std::string QmlSkinMovie::getVariable(const std::string& path) {
 }
 
 void QmlSkinMovie::setSize(int width, int height) {
-    m_widget->resize(width, height);
+    {
+        const ScriptWatchdog::Guard guard(*m_watchdog);
+        m_widget->resize(width, height);
+    }
+    reportIfBroken();
 }
 
 void QmlSkinMovie::onCommand(const QString& command, const QString& args) {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "core/skin/skin_movie.h"
+#include "ui/script_watchdog.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+#include <chrono>
+#include <memory>
 
 class QQuickItem;
 class QQuickWidget;
@@ -17,12 +21,15 @@ namespace lumadisc {
 // A skin movie played from a QML file on disk. Variable paths map onto the QML tree ("_root.X"
 // and "_level0.X" are properties of the root item, "_level0.name.text" the text of the item
 // whose objectName is "name"); the root item's signal command(string, string) becomes the
-// movie's command event. The movie and its widget are children of the parent widget.
+// movie's command event. The movie and its widget are children of the parent widget. A script
+// of the movie that runs longer than `scriptLimit` is stopped and the movie reported as broken.
 class QmlSkinMovie : public QObject, public SkinMovie {
     Q_OBJECT
 
 public:
-    explicit QmlSkinMovie(QWidget* parent);
+    explicit QmlSkinMovie(QWidget* parent,
+                          std::chrono::milliseconds scriptLimit = std::chrono::seconds(5));
+    ~QmlSkinMovie() override;
 
     QQuickWidget* widget() const { return m_widget; }
 
@@ -41,10 +48,16 @@ private:
     };
 
     QQuickItem* root() const;
+    // Said once, after the watchdog stopped a script: on standard error and in a message box.
+    void reportIfBroken();
+    std::string brokenMessage() const;
     // The object and property a variable path names; owner is null for an unknown path.
     Property resolve(const std::string& path);
 
     QQuickWidget* m_widget;
+    std::unique_ptr<ScriptWatchdog> m_watchdog;
+    std::string m_path;
+    bool m_reported = false;
     // Resolved paths of the loaded movie; the status tick writes the same few paths 100 times a
     // second, so the tree is searched once per path.
     QHash<QString, Property> m_properties;

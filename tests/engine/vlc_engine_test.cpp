@@ -227,5 +227,30 @@ TEST_F(VlcEngineTest, VolumeSurvivesANewInstanceAndAnEndedDiscGoesIdleAndPlaysAg
     EXPECT_TRUE(waitForPlaying());
 }
 
+// Folders named with what engine addresses give a meaning to must play; a disc the engine
+// cannot open reports that it failed, and a new item forgets it.
+TEST_F(VlcEngineTest, PathsWithAddressCharactersPlayAndUnopenableDiscsFail) {
+    TempDir dir;
+    for (const char* folder : {"Film #1", "a%20b", "what? 100% & more"}) {
+        const auto image = dir.path() / folder / "disc.iso";
+        std::filesystem::create_directories(image.parent_path());
+        std::filesystem::create_symlink(sampleDiscDir() / "ending.iso", image);
+        load("dvd://" + image.string(), "no-overlay");
+        engine->play();
+        EXPECT_TRUE(waitForPlaying()) << image << " does not play";
+        EXPECT_FALSE(engine->itemFailed());
+    }
+    const auto empty = dir.path() / "empty" / "VIDEO_TS";
+    std::filesystem::create_directories(empty);
+    for (const char* name : {"VIDEO_TS.IFO", "VTS_01_0.IFO", "VTS_01_1.VOB"})
+        test::writeFile(empty / name, "");
+    load("dvd://" + empty.parent_path().string(), "no-overlay");
+    engine->play();
+    EXPECT_TRUE(waitUntil([&] { return engine->itemFailed(); })) << "no failure reported";
+    EXPECT_TRUE(isIdle());
+    load(disc("ending.iso"), "no-overlay");
+    EXPECT_FALSE(engine->itemFailed()) << "a new item inherits the old one's failure";
+}
+
 } // namespace
 } // namespace lumadisc

@@ -23,6 +23,9 @@ public:
         std::optional<VolumeInfo> volume;
         bool videoFolder = false;
         std::string mountPoint; // Linux style
+        bool encrypted = false;
+        // What discIdentity reports while the drive holds a disc; change it to swap the disc.
+        std::string identity = "first disc";
     };
 
     FakeDrives(Journal& journal, Style style) : m_journal(journal), m_style(style) {}
@@ -63,6 +66,14 @@ public:
         m_journal.add("drives.videoFolder " + drive);
         const Drive* found = find(drive);
         return found && found->volume && found->videoFolder;
+    }
+    bool discEncrypted(const std::string& drive) override {
+        const Drive* found = find(drive);
+        return found && found->encrypted;
+    }
+    std::string discIdentity(const std::string& drive) override {
+        const Drive* found = find(drive);
+        return found && found->volume ? found->identity : "";
     }
     bool isRootOf(const std::string& drive, const std::string& root) override {
         if (m_style == Style::Reference)

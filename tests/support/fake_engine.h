@@ -25,6 +25,8 @@ public:
     std::string target;
     std::vector<std::string> options;
     std::set<std::string> failing;
+    bool failed = false;
+    bool decrypts = false;
 
     bool isPlaying() override {
         check("isPlaying");
@@ -76,7 +78,10 @@ public:
         target = newTarget;
         options = newOptions;
         items = 1;
+        failed = false;
     }
+    bool itemFailed() override { return failed; }
+    bool decryptsDiscs() override { return decrypts; }
 
 private:
     void check(const std::string& name) const {

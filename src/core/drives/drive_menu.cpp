@@ -2,7 +2,6 @@
 #include "core/drives/drive_caption.h"
 #include "core/options/options_dialog.h"
 #include "core/platform/clock.h"
-#include "core/platform/dialogs.h"
 #include "core/platform/drives.h"
 #include "core/playback/player_engine.h"
 #include "core/shell/main_form.h"
@@ -12,6 +11,14 @@
 #include "core/text_util.h"
 
 namespace lumadisc {
+
+namespace {
+// Not in the language packs: a fixed English text, with the README's words on libdvdcss.
+constexpr const char* encryptedDiscMessage =
+    "This disc is encrypted.\n\nEncrypted discs need libdvdcss, which is not installed. On "
+    "Debian, install it from the contrib section with \"sudo apt install libdvd-pkg\" and "
+    "\"sudo dpkg-reconfigure libdvd-pkg\", then start Lumadisc again.";
+} // namespace
 
 long OptionsDialog::ListOpticalDrives(std::vector<std::string>& captions) {
     Program& p = m_program;
@@ -76,6 +83,11 @@ void OptionsDialog::dvdsList_Click(std::int16_t index) {
                                       captionLabel(caption, state.selectedDrive));
         if (caption.starts_with(noDisc))
             return;
+        // The engine would sit on "LOADING..." for good: say what is missing instead.
+        if (drives.discEncrypted(state.selectedDrive) && !p.svc.engine.decryptsDiscs()) {
+            main.discStartFailed(encryptedDiscMessage);
+            return;
+        }
         try {
             main.stopButton_Click();
             p.svc.engine.clearItems();
@@ -90,11 +102,7 @@ void OptionsDialog::dvdsList_Click(std::int16_t index) {
             // Handled below, exactly as a disc that is not a video disc.
         }
     }
-    main.timeElapsed.caption = "";
-    p.svc.barMovie.setVariable(movievar::barDvdName, "<No DVD Drive is selected>");
-    p.svc.playerMovie.setVariable(movievar::playerFilename, "Lumadisc");
-    p.svc.dialogs.messageBox(p.text("07", "Please insert a valid Video DVD."), MessageButtons::Ok,
-                             MessageIcon::Critical, "Lumadisc");
+    main.discStartFailed(p.text("07", "Please insert a valid Video DVD."));
 }
 
 } // namespace lumadisc

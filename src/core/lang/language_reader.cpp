@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::size_t bufferSize = 500;
 constexpr std::string_view packSection = "Language Pack";
+// A broken pack adds a record at every lookup, for ever: past this size nothing is added.
+constexpr std::size_t kErrorLogLimit = 1024 * 1024;
 
 // The text is read into 500 blanks: the copied text, its terminating zero, then blanks. Trimming
 // the buffer takes the text's leading blanks and the blanks after the zero, but not the text's
@@ -46,8 +48,10 @@ std::string LanguageReader::SetCaptionfromINI(const std::string& key,
 
 void LanguageReader::WriteErrorLog(const std::string& message) {
     const auto path = m_environment.joinPath(m_environment.applicationFolder(), "errorlog.txt");
-    appendToFile(path, "\"\r\nDate: " + m_clock.shortDateText() +
-                           "\",\"Time: " + m_clock.timeText() + "\",\"" + message + "\"\r\n");
+    appendToFile(path,
+                 "\"\r\nDate: " + m_clock.shortDateText() + "\",\"Time: " + m_clock.timeText() +
+                     "\",\"" + message + "\"\r\n",
+                 kErrorLogLimit);
 }
 
 } // namespace lumadisc

@@ -17,7 +17,8 @@ public:
     // "" after a failure, which is recorded in the error log.
     std::string SetCaptionfromINI(const std::string& key, const std::string& defaultText);
 
-    // Appends one record to errorlog.txt in the application folder; failures are ignored.
+    // Appends one record to errorlog.txt in the application folder; failures are ignored. A
+    // symbolic link in the log's place is not followed, and a log of 1 MiB gets no more records.
     void WriteErrorLog(const std::string& message);
 
 private:

@@ -4,6 +4,7 @@
 #include "core/file_system.h"
 #include "core/options/options_dialog.h"
 #include "core/platform/clock.h"
+#include "core/platform/dialogs.h"
 #include "core/platform/drives.h"
 #include "core/platform/environment.h"
 #include "core/playback/player_engine.h"
@@ -97,12 +98,30 @@ void MainForm::playButton_Click() {
 }
 
 void MainForm::tmrCheckCD_Timer() {
-    if (m_program.svc.drives.videoFolderExists(m_program.state.watchedDrive)) {
-        OptionsDialog& options = m_program.optionsDialog();
-        options.fileMenu_Click();
-        options.dvdsList_Click(m_program.state.lastDriveIndex);
-        tmrCheckCD.enabled = false;
+    Drives& drives = m_program.svc.drives;
+    ProgramState& state = m_program.state;
+    if (!drives.videoFolderExists(state.watchedDrive)) {
+        state.failedDisc.clear();
+        return;
     }
+    // Starting a disc blocks the windows for a second or more; one that failed is tried again
+    // only once it has changed.
+    if (!state.failedDisc.empty() && drives.discIdentity(state.watchedDrive) == state.failedDisc)
+        return;
+    OptionsDialog& options = m_program.optionsDialog();
+    options.fileMenu_Click();
+    options.dvdsList_Click(state.lastDriveIndex);
+    tmrCheckCD.enabled = false;
+}
+
+void MainForm::discStartFailed(const std::string& message) {
+    Program& p = m_program;
+    timeElapsed.caption = "";
+    p.svc.barMovie.setVariable(movievar::barDvdName, "<No DVD Drive is selected>");
+    p.svc.playerMovie.setVariable(movievar::playerFilename, "Lumadisc");
+    // Marked before the message box: its event loop runs the disc watch.
+    p.state.failedDisc = p.svc.drives.discIdentity(p.state.selectedDrive);
+    p.svc.dialogs.messageBox(message, MessageButtons::Ok, MessageIcon::Critical, "Lumadisc");
 }
 
 } // namespace lumadisc

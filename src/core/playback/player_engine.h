@@ -31,6 +31,10 @@ public:
     virtual long itemCount() = 0;
     virtual void addItem(const std::string& target, const std::vector<std::string>& options,
                          long mode, long position) = 0;
+    // Whether the current item ended in an error (the engine could not open or read it).
+    virtual bool itemFailed() = 0;
+    // Whether encrypted (CSS) discs can be played.
+    virtual bool decryptsDiscs() = 0;
 };
 
 } // namespace lumadisc

@@ -1,6 +1,7 @@
 // The main window's transport commands and its status tick.
 #include "core/options/options_dialog.h"
 #include "core/platform/clock.h"
+#include "core/platform/drives.h"
 #include "core/platform/window_system.h"
 #include "core/playback/player_engine.h"
 #include "core/shell/main_form.h"
@@ -129,7 +130,15 @@ void MainForm::movieTimer_Timer() {
                 p.svc.barMovie.setVariable(movievar::barTimeElapsed, "");
                 p.svc.barMovie.setVariable(movievar::barDvdName, "The dvd is stopped");
                 p.svc.playerMovie.setVariable(movievar::playerFilename, "Lumadisc");
+                // A disc that breaks off in an error (a truncated image) would break off
+                // again each time the watch restarted it.
+                if (engine.itemFailed())
+                    p.state.failedDisc = p.svc.drives.discIdentity(p.state.selectedDrive);
             }
+            // A start that the engine gave up on would otherwise show "LOADING..." for good.
+            if (!timeElapsed.caption.empty() && engine.itemFailed() &&
+                timeElapsed.caption == p.text("020", "LOADING..."))
+                discStartFailed(p.text("07", "Please insert a valid Video DVD."));
             if (!logoHide.visible)
                 logoHide.visible = true;
             if (!p.state.userStopped)

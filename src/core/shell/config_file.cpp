@@ -92,7 +92,11 @@ void readConfigFile(const std::string& path, SettingsRecord& record) {
 }
 
 void writeConfigFile(const std::string& path, const SettingsRecord& record) {
-    replaceFile(path, configText(record));
+    try {
+        replaceFile(path, configText(record));
+    } catch (const std::system_error& error) {
+        throw Failure(error.code().message(), error.code().value());
+    }
 }
 
 } // namespace lumadisc

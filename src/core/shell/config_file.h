@@ -14,10 +14,13 @@ bool readConfigText(const std::string& bytes, SettingsRecord& record);
 // The seven lines of the settings file, CR LF after each.
 std::string configText(const SettingsRecord& record);
 
-// Reads the file into `record`; throws Failure when it cannot be opened or is short.
+// Reads the file into `record`; throws Failure when it cannot be opened, is no regular file (a
+// FIFO, a device) or is short.
 void readConfigFile(const std::string& path, SettingsRecord& record);
 
-// Deletes the file, creates it anew and writes the seven lines. Failures are not reported.
+// Replaces the file with the seven lines at once: they are written to "<path>.new", flushed
+// to the disk and renamed over the file. Throws Failure (the system's description and error
+// number) when that fails; the old file is then left as it was.
 void writeConfigFile(const std::string& path, const SettingsRecord& record);
 
 } // namespace lumadisc

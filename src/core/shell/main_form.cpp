@@ -11,6 +11,7 @@
 #include "core/shell/program.h"
 #include "core/shell/splash_form.h"
 #include "core/skin/dvd_bar_form.h"
+#include "core/skin/movie_size.h"
 #include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
 #include "core/text_util.h"
@@ -65,7 +66,8 @@ void MainForm::Form_Load() {
 
     const std::string resources =
         p.svc.environment.joinPath(p.svc.environment.applicationFolder(), "Resources");
-    p.svc.playerMovie.loadMovie(p.svc.environment.joinPath(resources, "Player.qml"));
+    const std::string movieFile = p.svc.environment.joinPath(resources, "Player.qml");
+    p.svc.playerMovie.loadMovie(movieFile);
     const ScreenMetrics screen = p.svc.windows.screen();
     p.svc.playerMovie.setSize(width / screen.twipsPerPixelX, height / screen.twipsPerPixelY);
     EnableTransport(false);
@@ -73,10 +75,7 @@ void MainForm::Form_Load() {
     volumeSlider.value = static_cast<int>(p.svc.engine.volume());
     movieProgress.value = 0;
 
-    const int movieWidth =
-        static_cast<int>(leadingNumber(p.svc.playerMovie.getVariable(movievar::width)));
-    const int movieHeight =
-        static_cast<int>(leadingNumber(p.svc.playerMovie.getVariable(movievar::height)));
+    const auto [movieWidth, movieHeight] = boundedMovieSize(p.svc.playerMovie, screen, movieFile);
     width = movieWidth * screen.twipsPerPixelX;
     height = movieHeight * screen.twipsPerPixelY;
     p.svc.playerMovie.setSize(movieWidth, movieHeight);
@@ -85,9 +84,8 @@ void MainForm::Form_Load() {
     p.svc.playerMovie.setVariable(movievar::playerFilename, "Lumadisc");
     p.svc.barMovie.setVariable(movievar::barTimeElapsed, "");
 
-    bool configLoaded = false;
     try {
-        configLoaded = LoadConfigurations();
+        LoadConfigurations();
         SettingsRecord& settings = p.state.settings;
         if (settings.snapshotFolder.empty())
             settings.snapshotFolder = GetDesktopFolder();
@@ -95,7 +93,7 @@ void MainForm::Form_Load() {
             settings.languageFile = "English.ini";
         finishStartUp();
     } catch (const std::exception&) {
-        recoverSettings(configLoaded);
+        recoverSettings();
         finishStartUp();
     }
     visible = true;
@@ -110,17 +108,25 @@ void MainForm::finishStartUp() {
     PlayDVD(m_program.svc.environment.commandLine());
 }
 
-// The settings file could not be read or applied: start afresh with the defaults.
-void MainForm::recoverSettings(bool configLoaded) {
-    const std::string path = settingsPath();
-    if (configLoaded)
-        std::remove(path.c_str());
+// The settings file could not be read or applied: start afresh with the defaults. The file is
+// replaced, not deleted first, so that an interrupted recovery leaves a file behind.
+void MainForm::recoverSettings() {
     SettingsRecord defaults;
     defaults.languageFile = "English.ini";
     defaults.snapshotFolder = GetDesktopFolder();
     defaults.useOverlay = 1;
-    writeConfigFile(path, defaults);
+    writeSettingsFile(defaults);
     m_program.state.settings = defaults;
+}
+
+void MainForm::writeSettingsFile(const SettingsRecord& record) {
+    try {
+        writeConfigFile(settingsPath(), record);
+    } catch (const Failure& failure) {
+        m_program.lang.WriteErrorLog("Error Description: " + std::string(failure.what()) +
+                                     ", Error Number: " + std::to_string(failure.number()) +
+                                     ", Method: writeSettingsFile");
+    }
 }
 
 std::string MainForm::settingsPath() {

@@ -4,6 +4,7 @@
 #include "core/form.h"
 #include "core/platform/disk_space.h"
 #include "core/platform/window_system.h"
+#include "core/shell/settings_record.h"
 
 #include <string>
 
@@ -64,6 +65,13 @@ public:
     void SaveOptions();
     void playButton_Click();
     void tmrCheckCD_Timer();
+    // A disc that cannot be started: the displays say no drive is selected, the disc watch
+    // leaves the disc alone until it changes, and the person is told `message`.
+    void discStartFailed(const std::string& message);
+
+    // Every writer of "Config.cfg" goes through here: the file is replaced at once, and a
+    // write that fails leaves the old file and is recorded in the error log.
+    void writeSettingsFile(const SettingsRecord& record);
 
     // Snapshots and shell folders.
     void Snapshot();
@@ -72,7 +80,7 @@ public:
     void SetWallpaper(const std::string& path, int style);
 
 private:
-    void recoverSettings(bool configLoaded);
+    void recoverSettings();
     void finishStartUp();
     std::string settingsPath();
     void clearScratchSnapshots(const std::string& folder);

@@ -22,6 +22,9 @@ struct ProgramState {
 
     std::vector<std::string> engineOptions;
     bool userStopped = false;
+    // The disc whose start failed (its identity): the disc watch leaves it alone until it
+    // changes or leaves the drive.
+    std::string failedDisc;
 
     // The OK and Cancel texts of the current language.
     std::string okText;

@@ -5,9 +5,9 @@
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
 #include "core/skin/actions.h"
+#include "core/skin/movie_size.h"
 #include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
-#include "core/text_util.h"
 
 namespace lumadisc {
 
@@ -20,16 +20,16 @@ void DvdBarForm::Form_Load() {
     StartHook();
     SkinMovie& gui = p.svc.barMovie;
     Environment& env = p.svc.environment;
-    gui.loadMovie(env.joinPath(env.joinPath(env.applicationFolder(), "Resources"), "GUI.qml"));
+    const std::string file =
+        env.joinPath(env.joinPath(env.applicationFolder(), "Resources"), "GUI.qml");
+    gui.loadMovie(file);
     const ScreenMetrics screen = p.svc.windows.screen();
-    width =
-        static_cast<int>(leadingNumber(gui.getVariable(movievar::width))) * screen.twipsPerPixelX;
-    height =
-        static_cast<int>(leadingNumber(gui.getVariable(movievar::height))) * screen.twipsPerPixelY;
+    const MovieSize size = boundedMovieSize(gui, screen, file);
+    width = size.width * screen.twipsPerPixelX;
+    height = size.height * screen.twipsPerPixelY;
     left = (screen.widthPixels * screen.twipsPerPixelX - width) / 2;
     top = screen.heightPixels * screen.twipsPerPixelY - height - 70 * screen.twipsPerPixelY;
-    gui.setSize(static_cast<int>(leadingNumber(gui.getVariable(movievar::width))),
-                static_cast<int>(leadingNumber(gui.getVariable(movievar::height))));
+    gui.setSize(size.width, size.height);
     writeVolumeTexts();
     doorOpen = false;
 }

@@ -1,0 +1,138 @@
+// Bad input the core meets: discs that never play, and settings and log files that are not
+// what they should be. Each ends in the documented reaction or a clear message.
+#include "core/failure.h"
+#include "core/started_program.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+namespace lumadisc::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DiscThatNeverPlays : public StartedProgram {
+protected:
+    DiscThatNeverPlays() {
+        disc = &h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
+        start();
+    }
+    // The engine gives up on the disc it was given, as libvlc does on a disc it cannot open.
+    void engineFails() {
+        h.engine.pos = -1;
+        h.engine.playing = false;
+        h.engine.failed = true;
+    }
+    void choose() {
+        options().fileMenu_Click();
+        options().dvdsList_Click(0);
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) {
+            main().movieTimer_Timer();
+            if (main().tmrCheckCD.enabled)
+                main().tmrCheckCD_Timer();
+        }
+    }
+    int starts() { return static_cast<int>(h.journal.with("engine.addItem").size()); }
+    FakeDrives::Drive* disc;
+};
+
+TEST_F(DiscThatNeverPlays, IsReportedOnceAndTriedAgainOnlyWhenTheDiscChanges) {
+    choose();
+    engineFails();
+    ticks(50);
+    ASSERT_EQ(h.dialogs.shown.size(), 1u) << "the failed start is not reported exactly once";
+    EXPECT_EQ(h.dialogs.shown[0].text, "Please insert a valid Video DVD.");
+    EXPECT_EQ(main().timeElapsed.caption, "") << "\"LOADING...\" stays after the failure";
+    EXPECT_EQ(h.barMovie.variables["_level0.dvdName.text"], "<No DVD Drive is selected>");
+    EXPECT_EQ(starts(), 1) << "the disc watch restarts a disc that did not change";
+
+    disc->identity = "a new disc"; // another disc in the drive
+    ticks(1);
+    EXPECT_EQ(starts(), 2) << "the disc watch does not try a changed disc";
+
+    engineFails();
+    ticks(5);
+    EXPECT_EQ(starts(), 2);
+    disc->volume.reset(); // the disc leaves and comes back
+    ticks(1);
+    disc->volume = Volume{"FILM", "UDF"};
+    ticks(1);
+    EXPECT_EQ(starts(), 3) << "a disc that came back is not started again";
+}
+
+TEST_F(DiscThatNeverPlays, ADiscThatBreaksOffInAnErrorIsNotRestartedUntilItChanges) {
+    choose();
+    ticks(1); // playing
+    engineFails();
+    ticks(20);
+    EXPECT_EQ(starts(), 1) << "the disc watch restarts a disc that broke off in an error";
+    EXPECT_THAT(h.dialogs.shown, IsEmpty());
+    disc->identity = "the image, replaced";
+    ticks(1);
+    EXPECT_EQ(starts(), 2);
+}
+
+TEST_F(DiscThatNeverPlays, EncryptedDiscsSayWhatIsMissingWhenTheEngineCannotDecrypt) {
+    disc->encrypted = true;
+    choose();
+    EXPECT_EQ(starts(), 0) << "an encrypted disc was handed to an engine that cannot decrypt it";
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_THAT(h.dialogs.shown[0].text, ::testing::HasSubstr("encrypted"));
+    EXPECT_THAT(h.dialogs.shown[0].text, ::testing::HasSubstr("libdvd-pkg"));
+    EXPECT_EQ(h.dialogs.shown[0].title, "Lumadisc");
+
+    h.engine.decrypts = true;
+    choose();
+    EXPECT_EQ(starts(), 1) << "an encrypted disc is refused although the engine decrypts";
+}
+
+// A settings file that is no regular file is no settings file: start-up replaces it with the
+// defaults, without waiting on it. A write that cannot be done keeps the old file and is logged.
+TEST(BadSettingsFile, IsReplacedOrKeptAndTheFailureLogged) {
+    for (const char* kind : {"fifo", "folder", "unwritable"}) {
+        ProgramHarness h;
+        const fs::path config = h.configPath();
+        if (kind == std::string("fifo")) {
+            ASSERT_EQ(::mkfifo(config.c_str(), 0600), 0);
+        } else {
+            fs::create_directories(config / "inside");
+            if (kind == std::string("unwritable")) // the new file cannot be made beside it
+                fs::create_directory(config.string() + ".new");
+        }
+        h.start();
+        EXPECT_EQ(h.program->state.settings.useOverlay, 1) << kind;
+        if (kind == std::string("fifo")) {
+            EXPECT_EQ(h.config().substr(0, 13), "English.ini\r\n") << "the FIFO is not replaced";
+        } else {
+            EXPECT_TRUE(fs::is_directory(config / "inside")) << kind << ": the old file is gone";
+            EXPECT_THAT(readFile(h.appFolder.path() / "errorlog.txt"),
+                        ::testing::HasSubstr("Method: writeSettingsFile"))
+                << kind << ": the failed write is not in the error log";
+        }
+    }
+}
+
+TEST(ErrorLog, FollowsNoLinkAndStopsGrowingAtItsBound) {
+    ProgramHarness h;
+    h.start();
+    const fs::path log = h.appFolder.path() / "errorlog.txt";
+    const fs::path elsewhere = h.tempFolder.path() / "precious.txt";
+    writeFile(elsewhere, "keep");
+    fs::create_symlink(elsewhere, log);
+    h.program->lang.WriteErrorLog("through the link");
+    EXPECT_EQ(readFile(elsewhere), "keep") << "the log was written through a symbolic link";
+
+    fs::remove(log);
+    writeFile(log, std::string(1024 * 1024 - 10, 'x'));
+    h.program->lang.WriteErrorLog("still fits");
+    h.program->lang.WriteErrorLog("one too many");
+    const std::string bytes = readFile(log);
+    EXPECT_NE(bytes.find("still fits"), std::string::npos);
+    EXPECT_EQ(bytes.find("one too many"), std::string::npos) << "the log grows past its bound";
+}
+
+} // namespace
+} // namespace lumadisc::test
