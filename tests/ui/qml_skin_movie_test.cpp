@@ -85,6 +85,28 @@ TEST_F(QmlSkinMovieTest, LoadFailuresNameTheFileAndTheError) {
         EXPECT_THAT(loadFailure(path), AllOf(HasSubstr(path), HasSubstr(error)));
 }
 
+// A script that never returns is stopped, at load (a failure naming the movie) or later (the
+// call returns, and the stopped movie cannot freeze the player again).
+TEST_F(QmlSkinMovieTest, AScriptThatNeverReturnsIsStopped) {
+    const char* const header = "import QtQuick\nItem { width: 9; height: 9\n"
+                               "signal command(string command, string args)\n";
+    QWidget window;
+    QmlSkinMovie atLoad(&window, std::chrono::milliseconds(300));
+    try {
+        atLoad.loadMovie(writeMovie(
+            "Endless.qml", std::string(header) + "Component.onCompleted: { while (true) {} } }"));
+        ADD_FAILURE() << "an endless script at load is no failure";
+    } catch (const Failure& failure) {
+        EXPECT_THAT(failure.what(), AllOf(HasSubstr("Endless.qml"), HasSubstr("broken")));
+    }
+    QmlSkinMovie later(&window, std::chrono::milliseconds(300));
+    later.loadMovie(writeMovie("Spin.qml", std::string(header) +
+                                               "property string spin\n"
+                                               "onSpinChanged: { while (true) {} } }"));
+    later.setVariable("_root.spin", "go");
+    later.setVariable("_root.spin", "again");
+}
+
 TEST_F(QmlSkinMovieTest, VariablesAreRootPropertiesAndTextsOfNamedItems) {
     harness.load(writeMovie("movie.qml", recordingMovie));
     auto& movie = harness.movie;
