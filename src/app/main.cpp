@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     lumadisc::endCleanlyOnFatalMessages(false);
     QApplication::setApplicationName(QStringLiteral("Lumadisc"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("lumadisc"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Lumadisc"));
     QApplication::setWindowIcon(lumadisc::appIcon());
 
     using namespace lumadisc;

@@ -1,5 +1,7 @@
 #include "linux/linux_environment.h"
 
+#include "linux/xdg_dirs.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +41,37 @@ std::string LinuxEnvironment::applicationFolder() {
     std::error_code error;
     const fs::path executable = fs::canonical("/proc/self/exe", error);
     return error ? "" : executable.parent_path().string();
+}
+
+bool LinuxEnvironment::runsFromOwnFolder() {
+    const std::string folder = applicationFolder();
+    std::error_code error;
+    return fs::is_directory(fs::path(folder) / "Resources", error) &&
+           ::access(folder.c_str(), W_OK) == 0;
+}
+
+std::string LinuxEnvironment::dataFolder() {
+    const fs::path folder = applicationFolder();
+    std::error_code error;
+    if (fs::is_directory(folder / "Resources", error))
+        return folder.string();
+    // Relative to the executable, so that an installed tree can be moved as a whole.
+    return (folder / LUMADISC_DATA_FROM_BIN).lexically_normal().string();
+}
+
+std::string LinuxEnvironment::settingsFolder() {
+    const std::string config = xdgConfigHome();
+    if (runsFromOwnFolder() || config.empty())
+        return applicationFolder();
+    const std::string folder = config + "/lumadisc";
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    return folder;
+}
+
+std::string LinuxEnvironment::userLanguageFolder() {
+    const std::string data = xdgDataHome();
+    return runsFromOwnFolder() || data.empty() ? "" : data + "/lumadisc/Lang";
 }
 
 std::string LinuxEnvironment::commandLine() {

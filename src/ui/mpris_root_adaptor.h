@@ -26,7 +26,7 @@ public:
     bool yes() const { return true; }
     bool no() const { return false; }
     QString identity() const { return QStringLiteral("Lumadisc"); }
-    QString desktopEntry() const { return QStringLiteral("lumadisc"); }
+    QString desktopEntry() const { return QStringLiteral("com.quorvane.Lumadisc"); }
     QStringList supportedUriSchemes() const;
     QStringList supportedMimeTypes() const;
 

@@ -39,7 +39,7 @@ wait_for Playing status
 wait_for LUMADISC_SAMPLE metadata title
 [[ $(pc metadata mpris:trackid) == "'/org/lumadisc/disc/1'" ]] || fail "track id $(pc metadata mpris:trackid)"
 [[ $(property org.mpris.MediaPlayer2 Identity) == "(<'Lumadisc'>,)" ]] || fail "identity"
-[[ $(property org.mpris.MediaPlayer2 DesktopEntry) == "(<'lumadisc'>,)" ]] || fail "desktop entry"
+[[ $(property org.mpris.MediaPlayer2 DesktopEntry) == "(<'com.quorvane.Lumadisc'>,)" ]] || fail "desktop entry"
 
 # The menu's button starts the 20 s title, which has a length to seek in. The press is repeated
 # in case the menu was not ready for it yet.

@@ -12,8 +12,15 @@ public:
     std::string appFolder;
     std::string commandLineText;
     std::string temp;
+    // Where the three folders are not set, everything is beside the executable.
+    std::string data;
+    std::string settings;
+    std::string userLanguages;
 
     std::string applicationFolder() override { return appFolder; }
+    std::string dataFolder() override { return data.empty() ? appFolder : data; }
+    std::string settingsFolder() override { return settings.empty() ? appFolder : settings; }
+    std::string userLanguageFolder() override { return userLanguages; }
     std::string commandLine() override { return commandLineText; }
     std::string tempFolder() override { return temp; }
     std::string joinPath(const std::string& folder, const std::string& name) override {

@@ -3,6 +3,7 @@
 #include "core/file_system.h"
 #include "core/lang/profile_file.h"
 
+#include <filesystem>
 #include <optional>
 #include <system_error>
 
@@ -31,8 +32,7 @@ LanguageReader::LanguageReader(Environment& environment, Clock& clock,
 
 std::string LanguageReader::SetCaptionfromINI(const std::string& key,
                                               const std::string& defaultText) {
-    const auto folder = m_environment.joinPath(m_environment.applicationFolder(), "Lang");
-    const auto packPath = m_environment.joinPath(folder, m_languageFile);
+    const auto packPath = languagePackPath();
     std::optional<std::string> bytes;
     try {
         // A folder in the pack's place reads as no file: a missing pack.
@@ -46,8 +46,20 @@ std::string LanguageReader::SetCaptionfromINI(const std::string& key,
     return textLeftInBuffer(pack.getString(packSection, key, defaultText, bufferSize));
 }
 
+// A user's own pack of that name comes before the installed one.
+std::string LanguageReader::languagePackPath() {
+    if (const auto user = m_environment.userLanguageFolder(); !user.empty()) {
+        auto path = m_environment.joinPath(user, m_languageFile);
+        std::error_code ignored;
+        if (std::filesystem::exists(std::filesystem::symlink_status(path, ignored)))
+            return path;
+    }
+    return m_environment.joinPath(m_environment.joinPath(m_environment.dataFolder(), "Lang"),
+                                  m_languageFile);
+}
+
 void LanguageReader::WriteErrorLog(const std::string& message) {
-    const auto path = m_environment.joinPath(m_environment.applicationFolder(), "errorlog.txt");
+    const auto path = m_environment.joinPath(m_environment.settingsFolder(), "errorlog.txt");
     appendToFile(path,
                  "\"\r\nDate: " + m_clock.shortDateText() + "\",\"Time: " + m_clock.timeText() +
                      "\",\"" + message + "\"\r\n",

@@ -17,11 +17,13 @@ public:
     // "" after a failure, which is recorded in the error log.
     std::string SetCaptionfromINI(const std::string& key, const std::string& defaultText);
 
-    // Appends one record to errorlog.txt in the application folder; failures are ignored. A
+    // Appends one record to errorlog.txt in the settings folder; failures are ignored. A
     // symbolic link in the log's place is not followed, and a log of 1 MiB gets no more records.
     void WriteErrorLog(const std::string& message);
 
 private:
+    std::string languagePackPath();
+
     Environment& m_environment;
     Clock& m_clock;
     const std::string& m_languageFile;

@@ -106,8 +106,8 @@ OptionsDialog::OptionsDialog(Program& program)
 void OptionsDialog::FillLanguageList() {
     Environment& env = m_program.svc.environment;
     std::string& languageFile = m_program.state.settings.languageFile;
-    File1.path = env.joinPath(env.applicationFolder(), "Lang");
-    File1.names = listLanguagePacks(File1.path);
+    File1.path = env.joinPath(env.dataFolder(), "Lang");
+    File1.names = listLanguagePacks(File1.path, env.userLanguageFolder());
     availableLanguages.items.clear();
     int selected = 0;
     for (std::size_t i = 0; i < File1.names.size(); ++i) {
@@ -164,7 +164,7 @@ void OptionsDialog::howToUseMenu_Click() {
     bool opened = false;
     if (languageFile.size() >= 4) {
         const std::string page = env.joinPath(
-            env.applicationFolder(), languageFile.substr(0, languageFile.size() - 4) + ".html");
+            env.dataFolder(), languageFile.substr(0, languageFile.size() - 4) + ".html");
         // The desktop's opener reports success as soon as it starts, so look first.
         opened = isRegularFile(page) && p.svc.launcher.open(page);
     }

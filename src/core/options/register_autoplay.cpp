@@ -21,10 +21,10 @@ void OptionsDialog::RegisterAutoPlay(std::int16_t autoPlay) {
         return;
     shell.startWithoutAsking();
     Environment& env = m_program.svc.environment;
-    shell.writeHandler(DiscHandler{
-        "Play DVD", "Play With Lumadisc", "Quorvane Lumadisc",
-        env.joinPath(env.applicationFolder(), "lumadisc"),
-        env.joinPath(env.joinPath(env.applicationFolder(), "Resources"), "lumadisc.svg")});
+    shell.writeHandler(
+        DiscHandler{"Play DVD", "Play With Lumadisc", "Quorvane Lumadisc",
+                    env.joinPath(env.applicationFolder(), "lumadisc"),
+                    env.joinPath(env.joinPath(env.dataFolder(), "Resources"), "lumadisc.svg")});
     shell.makeDefault();
 }
 

@@ -65,7 +65,7 @@ void MainForm::Form_Load() {
     StartHook();
 
     const std::string resources =
-        p.svc.environment.joinPath(p.svc.environment.applicationFolder(), "Resources");
+        p.svc.environment.joinPath(p.svc.environment.dataFolder(), "Resources");
     const std::string movieFile = p.svc.environment.joinPath(resources, "Player.qml");
     p.svc.playerMovie.loadMovie(movieFile);
     const ScreenMetrics screen = p.svc.windows.screen();
@@ -131,7 +131,7 @@ void MainForm::writeSettingsFile(const SettingsRecord& record) {
 
 std::string MainForm::settingsPath() {
     Environment& env = m_program.svc.environment;
-    return env.joinPath(env.applicationFolder(), "Config.cfg");
+    return env.joinPath(env.settingsFolder(), "Config.cfg");
 }
 
 bool MainForm::LoadConfigurations() {

@@ -20,8 +20,7 @@ void DvdBarForm::Form_Load() {
     StartHook();
     SkinMovie& gui = p.svc.barMovie;
     Environment& env = p.svc.environment;
-    const std::string file =
-        env.joinPath(env.joinPath(env.applicationFolder(), "Resources"), "GUI.qml");
+    const std::string file = env.joinPath(env.joinPath(env.dataFolder(), "Resources"), "GUI.qml");
     gui.loadMovie(file);
     const ScreenMetrics screen = p.svc.windows.screen();
     const MovieSize size = boundedMovieSize(gui, screen, file);

@@ -2,6 +2,7 @@
 #include "core/shell/splash_form.h"
 #include "core/started_program.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace lumadisc {
@@ -50,6 +51,36 @@ TEST(StartUp, RunsItsStepsInOrder) {
     EXPECT_EQ(inOrder(h.journal.entries, steps), steps);
     EXPECT_EQ(p.mainForm().volumeSlider.value, 50);
     EXPECT_FALSE(p.state.noDriveListed) << "the command line did not fill the drive menu";
+}
+
+// Installed, the program reads its files from the data folder, keeps its settings and log in
+// the user's settings folder and lists the user's own packs with the installed ones.
+TEST(StartUp, AnInstalledProgramKeepsDataSettingsAndUserPacksApart) {
+    ProgramHarness h;
+    TempDir data, settings, userPacks;
+    h.environment.data = data.str();
+    h.environment.settings = settings.str();
+    h.environment.userLanguages = userPacks.str();
+    writeFile(data.path() / "Lang/English.ini", "[Language Pack]\r\n71=Installed\r\n");
+    writeFile(data.path() / "Lang/French.ini", "[Language Pack]\r\n");
+    writeFile(userPacks.path() / "English.ini", "[Language Pack]\r\n71=Mine\r\n");
+    writeFile(userPacks.path() / "Pirate.ini", "[Language Pack]\r\n71=Arr\r\n");
+    Program& p = h.start();
+
+    EXPECT_EQ(h.journal.with("player.load"),
+              Names{"player.load " + data.str() + "/Resources/Player.qml"});
+    EXPECT_TRUE(std::filesystem::exists(settings.path() / "Config.cfg"))
+        << "the default settings were not written to the settings folder";
+    EXPECT_FALSE(std::filesystem::exists(h.configPath())) << "settings written beside the program";
+    EXPECT_EQ(p.optionsDialog().languageFrame.caption, "Mine") << "the user's pack must win";
+    EXPECT_EQ(p.optionsDialog().availableLanguages.items, (Names{"English", "French", "Pirate"}));
+
+    // A pack that cannot be read is a failure that the log records.
+    std::filesystem::create_symlink("Loop.ini", userPacks.path() / "Loop.ini");
+    p.state.settings.languageFile = "Loop.ini";
+    p.text("71", "Language");
+    EXPECT_TRUE(std::filesystem::exists(settings.path() / "errorlog.txt"))
+        << "the error log is not in the settings folder";
 }
 
 TEST(StartUp, ASecondCopyWarnsInEnglishAndEndsUntouched) {
