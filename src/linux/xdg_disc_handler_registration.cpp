@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -91,9 +92,18 @@ struct SchemaUnref {
     void operator()(GSettingsSchema* schema) const { g_settings_schema_unref(schema); }
 };
 
-// Adds or removes the video disc's content type in GNOME's start-without-asking list. Where the
-// schema is not installed (another desktop) there is nothing to do.
+// GNOME and the desktops built on it name "GNOME" among the desktops they follow.
+bool gnomeDesktop() {
+    const char* desktops = std::getenv("XDG_CURRENT_DESKTOP");
+    return desktops && std::string(desktops).find("GNOME") != std::string::npos;
+}
+
+// Adds or removes the video disc's content type in GNOME's start-without-asking list. Other
+// desktops never read it (and their session may have no settings service to write it), and
+// where the schema is not installed there is nothing to do.
 void editStartList(bool add) {
+    if (!gnomeDesktop())
+        return;
     GSettingsSchemaSource* source = g_settings_schema_source_get_default();
     if (!source)
         return;

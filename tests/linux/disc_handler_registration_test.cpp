@@ -46,6 +46,7 @@ protected:
         ::setenv("XDG_DATA_HOME", (home->path() / "data").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (home->path() / "config").c_str(), 1);
         ::setenv("GSETTINGS_BACKEND", "keyfile", 1);
+        ::setenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME", 1);
     }
     static void TearDownTestSuite() { delete home; }
     void SetUp() override {
