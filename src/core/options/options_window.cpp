@@ -96,7 +96,7 @@ void OptionsDialog::OKButton_Click() {
     restart = restart || chosen.snapshotTarget != old.snapshotTarget;
 
     Environment& env = p.svc.environment;
-    writeConfigFile(env.joinPath(env.applicationFolder(), "Config.cfg"), chosen);
+    writeConfigFile(env.joinPath(env.settingsFolder(), "Config.cfg"), chosen);
     // The engine option list still comes from the record as it was.
     p.mainForm().SaveOptions();
     RegisterAutoPlay(static_cast<std::int16_t>(chkAutoPlay.value));
