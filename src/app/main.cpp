@@ -72,13 +72,18 @@ int main(int argc, char** argv) {
         QtDialogs dialogs;
         QtLauncher launcher;
         XdgDiscHandlerRegistration discHandlers;
-        QtWindowSystem windows;
         QtClipboard clipboard;
         QtPictureFiles pictures;
         LinuxWallpaper wallpaper;
 
-        MainWindowView mainView(windows.screen());
-        DvdBarView barView(windows.screen());
+        // Built in the order of their needs, so each gets what it uses whole: the views, the
+        // toolkit's side of the windows, the engine drawing into the main view, the program,
+        // and the hub that connects the views to the program. Leaving main() lets go of them in
+        // the reverse order: the bus name first, the engine before the window it draws into.
+        const ScreenMetrics screen = readScreenMetrics();
+        MainWindowView mainView(screen);
+        DvdBarView barView(screen);
+        QtWindowSystem windows(screen, mainView, barView);
         VlcEngine engine(mainView.stageWindowId(), engineArguments());
         engine.setFullScreenHandler([&mainView] { mainView.toggleFullScreen(); });
         if (!dvdcssAvailable())
@@ -90,7 +95,8 @@ int main(int argc, char** argv) {
                                  environment, shellFolders, singleInstance, diskSpace, dialogs,
                                  windows, launcher, discHandlers, clipboard, pictures, wallpaper});
         ViewHub hub(program, mainView, barView);
-        windows.attach(hub);
+        QObject::connect(&hub, &ViewHub::viewChanged, &windows, &QtWindowSystem::setView);
+        QObject::connect(&windows, &QtWindowSystem::viewsWanted, &hub, &ViewHub::syncAll);
         if (const std::string disc = environment.commandLine();
             !offerDisc(drives, disc) && !disc.empty())
             std::cerr << "Lumadisc: " << disc

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/controls.h"
+
 #include <string>
 
 namespace lumadisc {
@@ -9,14 +11,14 @@ enum class WindowState { Normal, Minimized, Maximized };
 // What every window has: its caption, visibility, state and place. Sizes and positions are in
 // twips, as the screen's twips-per-pixel factors convert them.
 struct Form {
-    std::string caption;
-    bool visible = false;
-    bool enabled = true;
-    WindowState windowState = WindowState::Normal;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    Shown<std::string> caption;
+    Shown<bool> visible = false;
+    Shown<bool> enabled = true;
+    Shown<WindowState> windowState = WindowState::Normal;
+    Shown<int> left = 0;
+    Shown<int> top = 0;
+    Shown<int> width = 0;
+    Shown<int> height = 0;
 };
 
 } // namespace lumadisc

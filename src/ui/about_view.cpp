@@ -1,8 +1,6 @@
 #include "ui/about_view.h"
 
 #include "core/options/about_form.h"
-#include "core/shell/program.h"
-#include "ui/view_hub.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -24,9 +22,14 @@ QString link(const std::string& caption) {
     const QString text = QString::fromStdString(caption).toHtmlEscaped();
     return QStringLiteral("<a href=\"#\">%1</a>").arg(text);
 }
+
+template <typename Widget> void setText(Widget* widget, const QString& text) {
+    if (widget->text() != text)
+        widget->setText(text);
+}
 } // namespace
 
-AboutView::AboutView(ViewHub& hub, QWidget* parent) : QDialog(parent), m_hub(hub) {
+AboutView::AboutView(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setModal(true);
     m_icon = new QLabel(QStringLiteral("\u25C9"), this);
@@ -57,28 +60,28 @@ AboutView::AboutView(ViewHub& hub, QWidget* parent) : QDialog(parent), m_hub(hub
     layout->addWidget(m_ok, 5, 1, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    AboutForm* form = hub.program().loadedAboutForm();
-    connect(m_ok, &QPushButton::clicked, this,
-            [this] { m_hub.call([this] { m_hub.program().aboutForm().cmdOK_Click(); }); });
-    connect(m_site, &QLabel::linkActivated, this,
-            [this, form] { m_hub.call([form] { form->siteLinkLabel_Click(); }); });
-    connect(m_mail, &QLabel::linkActivated, this,
-            [this, form] { m_hub.call([form] { form->mailLinkLabel_Click(); }); });
+    connect(m_ok, &QPushButton::clicked, this, &AboutView::okClicked);
+    connect(m_site, &QLabel::linkActivated, this, &AboutView::siteClicked);
+    connect(m_mail, &QLabel::linkActivated, this, &AboutView::mailClicked);
 }
 
-void AboutView::sync(AboutForm& form) {
-    setWindowTitle(QString::fromStdString(form.caption));
-    m_title->setText(QString::fromStdString(form.lblTitle.caption));
-    m_version->setText(QString::fromStdString(form.lblVersion.caption));
-    m_description->setText(QString::fromStdString(form.lblDescription.caption));
-    m_site->setText(link(form.siteLinkLabel.caption));
-    m_mail->setText(link(form.mailLinkLabel.caption));
-    m_ok->setText(QString::fromStdString(form.cmdOK.caption));
+void AboutView::sync(const AboutForm& form) {
+    const QString title = QString::fromStdString(form.caption);
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    setText(m_title, QString::fromStdString(form.lblTitle.caption));
+    setText(m_version, QString::fromStdString(form.lblVersion.caption));
+    setText(m_description, QString::fromStdString(form.lblDescription.caption));
+    setText(m_site, link(form.siteLinkLabel.caption));
+    setText(m_mail, link(form.mailLinkLabel.caption));
+    setText(m_ok, QString::fromStdString(form.cmdOK.caption));
+    if (isVisible() != form.visible)
+        setVisible(form.visible);
 }
 
 void AboutView::closeEvent(QCloseEvent* event) {
     event->ignore();
-    m_hub.call([this] { m_hub.program().aboutForm().cmdOK_Click(); });
+    emit closeRequested();
 }
 
 } // namespace lumadisc

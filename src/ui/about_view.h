@@ -8,21 +8,25 @@ class QPushButton;
 namespace lumadisc {
 
 class AboutForm;
-class ViewHub;
 
-// The About window.
+// The About window. What the user does leaves it as a signal.
 class AboutView : public QDialog {
     Q_OBJECT
 
 public:
-    AboutView(ViewHub& hub, QWidget* parent);
-    void sync(AboutForm& form);
+    explicit AboutView(QWidget* parent);
+    void sync(const AboutForm& form);
+
+signals:
+    void okClicked();
+    void siteClicked();
+    void mailClicked();
+    void closeRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    ViewHub& m_hub;
     QLabel* m_icon;
     QLabel* m_title;
     QLabel* m_version;

@@ -1,12 +1,10 @@
 #include "ui/dvd_bar_view.h"
 
-#include "core/shell/program.h"
 #include "core/skin/dvd_bar_form.h"
-#include "ui/keyboard.h"
 #include "ui/qml_skin_movie.h"
-#include "ui/view_hub.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QQuickWidget>
 #include <QWindow>
 
@@ -21,11 +19,7 @@ DvdBarView::DvdBarView(const ScreenMetrics& screen)
     m_gui->widget()->move(0, 0);
 }
 
-void DvdBarView::attach(ViewHub& hub) {
-    m_hub = &hub;
-}
-
-void DvdBarView::sync(DvdBarForm& form) {
+void DvdBarView::sync(const DvdBarForm& form) {
     const QString title = QString::fromStdString(form.caption);
     if (windowTitle() != title)
         setWindowTitle(title);
@@ -44,52 +38,37 @@ void DvdBarView::sync(DvdBarForm& form) {
 }
 
 bool DvdBarView::event(QEvent* event) {
-    // The window is painted afresh when it is exposed, not on every repaint of the movie.
-    if (event->type() == QEvent::Expose && m_hub && windowHandle() && windowHandle()->isExposed())
-        m_hub->call([this] {
-            if (DvdBarForm* form = m_hub->program().loadedDvdBarForm())
-                form->Form_Paint();
-        });
+    if (event->type() == QEvent::Expose && windowHandle() && windowHandle()->isExposed())
+        emit exposed();
     return QWidget::event(event);
 }
 
 void DvdBarView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !m_hub)
+    if (event->type() != QEvent::WindowStateChange)
         return;
-    const WindowState state = isMinimized()   ? WindowState::Minimized
-                              : isMaximized() ? WindowState::Maximized
-                                              : WindowState::Normal;
-    m_hub->call([this, state] {
-        if (DvdBarForm* form = m_hub->program().loadedDvdBarForm()) {
-            if (form->windowState == state)
-                return;
-            form->windowState = state;
-            form->Form_Resize();
-        }
-    });
+    emit stateChanged(isMinimized()   ? WindowState::Minimized
+                      : isMaximized() ? WindowState::Maximized
+                                      : WindowState::Normal);
 }
 
 void DvdBarView::closeEvent(QCloseEvent* event) {
+    // The program decides whether and how it ends.
     event->ignore();
-    if (m_hub)
-        m_hub->call([this] { m_hub->program().unload(WindowId::DvdBar); });
+    emit closeRequested();
 }
 
 void DvdBarView::keyPressEvent(QKeyEvent* event) {
-    if (!m_hub || !handleShortcut(*m_hub, event))
+    event->ignore();
+    emit keyPressed(event);
+    if (!event->isAccepted())
         QWidget::keyPressEvent(event);
 }
 
 void DvdBarView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    // Dragged by the user: the form takes the new place, or the next sync would move it back.
-    if (!m_hub || isMinimized())
-        return;
-    if (DvdBarForm* form = m_hub->program().loadedDvdBarForm()) {
-        form->left = geometry().x() * m_screen.twipsPerPixelX;
-        form->top = geometry().y() * m_screen.twipsPerPixelY;
-    }
+    if (!isMinimized())
+        emit movedTo(geometry().topLeft());
 }
 
 } // namespace lumadisc

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/form.h"
 #include "core/platform/window_system.h"
 
 #include <QWidget>
@@ -8,10 +9,9 @@ namespace lumadisc {
 
 class DvdBarForm;
 class QmlSkinMovie;
-class ViewHub;
 
 // The control bar window: only the control bar movie. It has a task-bar entry, so that a
-// minimised bar can be restored.
+// minimised bar can be restored. It knows no handler: what the user does leaves it as a signal.
 class DvdBarView : public QWidget {
     Q_OBJECT
 
@@ -19,8 +19,17 @@ public:
     explicit DvdBarView(const ScreenMetrics& screen);
 
     QmlSkinMovie& gui() { return *m_gui; }
-    void attach(ViewHub& hub);
-    void sync(DvdBarForm& form);
+    void sync(const DvdBarForm& form);
+
+signals:
+    // The window was exposed: the program's paint event, not every repaint of the movie.
+    void exposed();
+    void stateChanged(WindowState state);
+    // Dragged by the user, in pixels of the screen.
+    void movedTo(QPoint topLeft);
+    void closeRequested();
+    // The receiver accepts the event when the key was a shortcut.
+    void keyPressed(QKeyEvent* event);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -31,7 +40,6 @@ protected:
 
 private:
     ScreenMetrics m_screen;
-    ViewHub* m_hub = nullptr;
     QmlSkinMovie* m_gui;
 };
 

@@ -1,15 +1,12 @@
 #include "ui/main_window_view.h"
 
-#include "core/options/options_dialog.h"
 #include "core/shell/main_form.h"
-#include "core/shell/program.h"
 #include "ui/glyphs.h"
-#include "ui/keyboard.h"
 #include "ui/loading_frame.h"
 #include "ui/qml_skin_movie.h"
-#include "ui/view_hub.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -162,6 +159,17 @@ MainWindowView::MainWindowView(const ScreenMetrics& screen)
     progress->setRange(0, 100);
     progress->setTextVisible(false);
     m_progress = progress;
+
+    connect(m_play, &QPushButton::clicked, this, &MainWindowView::playClicked);
+    connect(m_pause, &QPushButton::clicked, this, &MainWindowView::pauseClicked);
+    connect(m_stop, &QPushButton::clicked, this, &MainWindowView::stopClicked);
+    connect(m_rewind, &QPushButton::clicked, this, &MainWindowView::rewindClicked);
+    connect(m_ff, &QPushButton::clicked, this, &MainWindowView::ffClicked);
+    connect(m_mute, &QPushButton::clicked, this, &MainWindowView::muteClicked);
+    volume->moved = [this](int button, QPoint pos) {
+        emit volumeMoved(m_volume->value(), button, pos);
+    };
+    progress->pressed = [this](int button, QPoint pos) { emit progressPressed(button, pos); };
 }
 
 MainWindowView::~MainWindowView() = default;
@@ -170,38 +178,7 @@ std::uint32_t MainWindowView::stageWindowId() {
     return static_cast<std::uint32_t>(m_stage->winId());
 }
 
-void MainWindowView::attach(ViewHub& hub) {
-    m_hub = &hub;
-    MainForm& form = hub.program().mainForm();
-    auto wire = [&](QPushButton* button, void (MainForm::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, &form, handler] { m_hub->call([&form, handler] { (form.*handler)(); }); });
-    };
-    wire(m_play, &MainForm::playButton_Click);
-    wire(m_pause, &MainForm::pauseButton_Click);
-    wire(m_stop, &MainForm::stopButton_Click);
-    wire(m_rewind, &MainForm::rewindButton_Click);
-    wire(m_ff, &MainForm::ffButton_Click);
-    wire(m_mute, &MainForm::muteStatus_Click);
-    static_cast<VolumeSlider*>(m_volume)->moved = [this, &form](int button, QPoint pos) {
-        const int value = m_volume->value();
-        m_hub->call([&form, value, button, pos, this] {
-            form.volumeSlider.value = value;
-            form.volumeSlider_MouseMove(button, 0,
-                                        static_cast<float>(pos.x() * m_screen.twipsPerPixelX),
-                                        static_cast<float>(pos.y() * m_screen.twipsPerPixelY));
-        });
-    };
-    static_cast<SeekBar*>(m_progress)->pressed = [this, &form](int button, QPoint pos) {
-        m_hub->call([&form, button, pos, this] {
-            form.movieProgress_MouseDown(button, 0,
-                                         static_cast<float>(pos.x() * m_screen.twipsPerPixelX),
-                                         static_cast<float>(pos.y() * m_screen.twipsPerPixelY));
-        });
-    };
-}
-
-void MainWindowView::sync(MainForm& form) {
+void MainWindowView::sync(const MainForm& form) {
     const QString title = QString::fromStdString(form.caption);
     if (windowTitle() != title)
         setWindowTitle(title);
@@ -265,8 +242,7 @@ void MainWindowView::toggleFullScreen() {
         setGeometry(m_normalGeometry);
         for (QWidget* widget : chrome)
             widget->show();
-        if (m_hub)
-            m_hub->syncAll();
+        emit fullScreenLeft();
     }
     layOutStage();
     m_stage->raise();
@@ -276,13 +252,8 @@ void MainWindowView::toggleFullScreen() {
 
 void MainWindowView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    // Dragged by the user: the form takes the new place, or the next sync would move it back.
-    if (!m_hub || m_fullScreen || isMinimized())
-        return;
-    if (MainForm* form = m_hub->program().loadedMainForm()) {
-        form->left = geometry().x() * m_screen.twipsPerPixelX;
-        form->top = geometry().y() * m_screen.twipsPerPixelY;
-    }
+    if (!m_fullScreen && !isMinimized())
+        emit movedTo(geometry().topLeft());
 }
 
 void MainWindowView::resizeEvent(QResizeEvent* event) {
@@ -291,19 +262,21 @@ void MainWindowView::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
+    // The program decides whether and how it ends.
     event->ignore();
-    if (m_hub)
-        m_hub->call([this] { m_hub->program().unload(WindowId::Main); });
+    emit closeRequested();
 }
 
 void MainWindowView::keyPressEvent(QKeyEvent* event) {
-    if (!m_hub || !handleShortcut(*m_hub, event))
+    event->ignore();
+    emit keyPressed(event);
+    if (!event->isAccepted())
         QWidget::keyPressEvent(event);
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_stage && event->type() == QEvent::MouseButtonDblClick && m_hub) {
-        m_hub->call([this] { m_hub->program().mainForm().FullScreen(); });
+    if (watched == m_stage && event->type() == QEvent::MouseButtonDblClick) {
+        emit stageDoubleClicked();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -16,10 +16,10 @@ namespace lumadisc {
 
 class MainForm;
 class QmlSkinMovie;
-class ViewHub;
 
 // The main window: the player movie over the whole window, the video stage at its top-left with
 // the loading frame above it, and the window's own controls in the area the skin leaves free.
+// It knows no handler: what the user does leaves it as a signal, and it shows a MainForm.
 class MainWindowView : public QWidget {
     Q_OBJECT
 
@@ -30,11 +30,29 @@ public:
     QmlSkinMovie& player() { return *m_player; }
     // The native window the engine draws the video into.
     std::uint32_t stageWindowId();
-    void attach(ViewHub& hub);
-    void sync(MainForm& form);
+    void sync(const MainForm& form);
     // The video fills the screen, or returns to the stage.
     void toggleFullScreen();
     bool isFullScreenVideo() const { return m_fullScreen; }
+
+signals:
+    void playClicked();
+    void pauseClicked();
+    void stopClicked();
+    void rewindClicked();
+    void ffClicked();
+    void muteClicked();
+    // Positions are in pixels of the control; button is the program's code (1 left, 2 right).
+    void volumeMoved(int value, int button, QPoint pos);
+    void progressPressed(int button, QPoint pos);
+    void stageDoubleClicked();
+    // Dragged by the user, in pixels of the screen.
+    void movedTo(QPoint topLeft);
+    void closeRequested();
+    // The receiver accepts the event when the key was a shortcut.
+    void keyPressed(QKeyEvent* event);
+    // Back from full screen: every control must be shown as its form says again.
+    void fullScreenLeft();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,7 +65,6 @@ private:
     void layOutStage();
 
     ScreenMetrics m_screen;
-    ViewHub* m_hub = nullptr;
     QmlSkinMovie* m_player;
     QWidget* m_stage;
     QWidget* m_logo;

@@ -1,11 +1,9 @@
 #include "ui/qt_window_system.h"
 
-#include "core/shell/program.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
 #include "ui/menu_builder.h"
 #include "ui/qml_skin_movie.h"
-#include "ui/view_hub.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -23,9 +21,7 @@
 
 namespace lumadisc {
 
-namespace {
-
-ScreenMetrics readScreen() {
+ScreenMetrics readScreenMetrics() {
     ScreenMetrics metrics;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         metrics.widthPixels = screen->geometry().width();
@@ -38,6 +34,8 @@ ScreenMetrics readScreen() {
     }
     return metrics;
 }
+
+namespace {
 
 // Moves a window with the mouse where no window manager does it: follows the pointer until
 // the left button is released.
@@ -73,14 +71,26 @@ private:
 
 } // namespace
 
-QtWindowSystem::QtWindowSystem() : m_screen(readScreen()) {}
+QtWindowSystem::QtWindowSystem(const ScreenMetrics& screen, MainWindowView& main, DvdBarView& bar)
+    : m_screen(screen), m_main(main), m_bar(bar) {
+    setView(WindowId::Main, &main);
+    setView(WindowId::DvdBar, &bar);
+}
+
+void QtWindowSystem::setView(WindowId window, QWidget* widget) {
+    m_views[static_cast<std::size_t>(window)] = widget;
+}
+
+QWidget* QtWindowSystem::view(WindowId window) const {
+    return m_views[static_cast<std::size_t>(window)];
+}
 
 ScreenMetrics QtWindowSystem::screen() {
     return m_screen;
 }
 
 void QtWindowSystem::dragWindow(WindowId window) {
-    QWidget* widget = m_hub ? m_hub->widgetOf(window) : nullptr;
+    QWidget* widget = view(window);
     if (!widget)
         return;
     QWindow* handle = widget->windowHandle();
@@ -90,24 +100,23 @@ void QtWindowSystem::dragWindow(WindowId window) {
 }
 
 void QtWindowSystem::showModal(WindowId window) {
-    if (!m_hub)
-        return;
-    QWidget* widget = m_hub->widgetOf(window);
+    emit viewsWanted();
+    QWidget* widget = view(window);
     if (!widget)
         return;
-    // The window stays modal until its form is hidden or unloaded.
+    // The window stays modal until its form is hidden or unloaded: then its view is hidden or
+    // gone.
     widget->setWindowModality(Qt::ApplicationModal);
     widget->show();
     widget->raise();
     widget->activateWindow();
     QEventLoop loop;
-    while (m_hub->program().isLoaded(window) && m_hub->widgetOf(window) &&
-           m_hub->widgetOf(window)->isVisible())
+    while (view(window) == widget && widget->isVisible())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void QtWindowSystem::focus(WindowId window) {
-    if (QWidget* widget = m_hub ? m_hub->widgetOf(window) : nullptr) {
+    if (QWidget* widget = view(window)) {
         widget->activateWindow();
         widget->setFocus();
     }
@@ -127,7 +136,7 @@ bool pathTo(const MenuItem& menu, const MenuItem* target, std::vector<std::size_
 } // namespace
 
 const MenuItem* QtWindowSystem::popupMenu(WindowId owner, const MenuItem& menu) {
-    QWidget* parent = m_hub ? m_hub->widgetOf(owner) : nullptr;
+    QWidget* parent = view(owner);
     // The menu shows a copy: timers keep running while it is open and may rebuild the drive
     // menu, so the choice is looked up in the menu as it is once the pop-up has closed.
     const MenuItem shown = menu;
@@ -148,10 +157,8 @@ const MenuItem* QtWindowSystem::popupMenu(WindowId owner, const MenuItem& menu) 
 }
 
 void QtWindowSystem::hookMovie(WindowId window, bool install) {
-    if (!m_hub)
-        return;
-    QmlSkinMovie* movie = window == WindowId::Main     ? &m_hub->mainView().player()
-                          : window == WindowId::DvdBar ? &m_hub->barView().gui()
+    QmlSkinMovie* movie = window == WindowId::Main     ? &m_main.player()
+                          : window == WindowId::DvdBar ? &m_bar.gui()
                                                        : nullptr;
     if (!movie)
         return;
@@ -162,9 +169,12 @@ void QtWindowSystem::hookMovie(WindowId window, bool install) {
 }
 
 void QtWindowSystem::endProgram() {
+    throw ProgramEnding();
+}
+
+void QtWindowSystem::endProcessNow() {
     std::fflush(stdout);
     std::fflush(stderr);
-    // No destructors run: the engine's threads may still be working.
     ::_exit(0);
 }
 

@@ -13,9 +13,9 @@ class ViewHub;
 //
 // With no disc the status tick finds the same idle engine again and again: the engine only
 // leaves idle through a call of the program, and every such call passes the hub (the disc
-// watch's tick counts only when it started a disc). So after a second of ticks that changed
-// nothing the status timer runs fifty times slower, until the next call, which keeps an idle
-// player from waking the machine 100 times a second.
+// watch's tick counts only when it started a disc). So after a second of ticks that found the
+// program showing the idle player, the status timer runs fifty times slower until the next
+// call, which keeps an idle player from waking the machine 100 times a second.
 class TimerDriver : public QObject {
 public:
     explicit TimerDriver(ViewHub& hub);
@@ -23,11 +23,10 @@ public:
     void sync();
 
 private:
-    // Runs a tick unless the previous one still runs; a quiet tick leaves the views alone.
-    void tick(bool& running, bool quiet, void (*handler)(ViewHub&));
+    // Runs a tick unless the previous one still runs.
+    void tick(bool& running, void (*handler)(ViewHub&));
     void movieTick();
     void checkCdTick();
-    bool quiet() const;
     // Starts, stops or paces the QTimers to match the core timers.
     void apply();
 
@@ -36,7 +35,7 @@ private:
     QTimer m_checkCdTimer;
     bool m_movieTickRunning = false;
     bool m_checkCdTickRunning = false;
-    int m_quietTicks = 0;
+    int m_idleTicks = 0;
 };
 
 } // namespace lumadisc

@@ -22,7 +22,8 @@
 
 namespace lumadisc::test {
 
-// Thrown by FakeWindowSystem::endProgram, so a test sees where the process would have ended.
+// Thrown by FakeWindowSystem's two ends of the program, so a test sees where the process would have
+// ended.
 struct ProgramEnded : std::runtime_error {
     ProgramEnded() : std::runtime_error("program ended") {}
 };
@@ -66,6 +67,10 @@ public:
     }
     [[noreturn]] void endProgram() override {
         m_journal.add("windows.end");
+        throw ProgramEnded();
+    }
+    [[noreturn]] void endProcessNow() override {
+        m_journal.add("windows.end at once");
         throw ProgramEnded();
     }
 

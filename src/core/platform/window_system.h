@@ -30,8 +30,11 @@ public:
     // Installs (or removes) the replacement procedure of the window's skin movie, through
     // which every mouse and key message passes before the movie sees it (see hooking.h).
     virtual void hookMovie(WindowId window, bool install) = 0;
-    // Ends the process at once: no further unload handler runs.
+    // Ends the program at once: no further handler of any window runs. The process then lets go
+    // of what it holds (the engine, its name on the desktop bus) and exits.
     [[noreturn]] virtual void endProgram() = 0;
+    // Ends the process on the spot, holding on to everything until it is gone.
+    [[noreturn]] virtual void endProcessNow() = 0;
 };
 
 } // namespace lumadisc

@@ -136,7 +136,7 @@ void MainForm::movieTimer_Timer() {
                     p.state.failedDisc = p.svc.drives.discIdentity(p.state.selectedDrive);
             }
             // A start that the engine gave up on would otherwise show "LOADING..." for good.
-            if (!timeElapsed.caption.empty() && engine.itemFailed() &&
+            if (!timeElapsed.caption->empty() && engine.itemFailed() &&
                 timeElapsed.caption == p.text("020", "LOADING..."))
                 discStartFailed(p.text("07", "Please insert a valid Video DVD."));
             if (!logoHide.visible)

@@ -79,9 +79,15 @@ bool Program::isLoaded(WindowId window) const {
     return false;
 }
 
+bool Program::showsIdlePlayer() {
+    const MainForm* main = loadedMainForm();
+    return main && !main->playButton.enabled && main->logoHide.visible &&
+           main->timeElapsed.caption->empty();
+}
+
 namespace {
-// Discarded windows are kept until the program goes, since an unload may run from inside one of
-// the window's own handlers.
+// Kept until deleteUnloaded, since an unload may run from inside one of the window's own
+// handlers.
 template <typename T>
 void discard(std::unique_ptr<T>& window, std::vector<std::shared_ptr<void>>& kept) {
     kept.push_back(std::shared_ptr<T>(std::move(window)));

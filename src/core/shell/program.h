@@ -41,6 +41,14 @@ public:
     // Runs the window's unload handler, then discards it. Unloading a window that is not loaded,
     // or that is being unloaded, has no effect.
     void unload(WindowId window);
+    // Frees the windows discarded since the last call. An unload may run inside one of the
+    // window's own handlers, so whoever calls the handlers calls this once they have returned.
+    void deleteUnloaded() { m_discarded.clear(); }
+
+    // True while the main window shows the idle player, as the status tick leaves it when the
+    // engine has no disc: transport off, loading frame shown, no status. The engine leaves that
+    // state only through a call of the program, so until then a tick finds nothing new.
+    bool showsIdlePlayer();
 
     // The windows as they are, without loading them; nullptr when not loaded.
     MainForm* loadedMainForm() { return m_mainLoaded ? m_main.get() : nullptr; }

@@ -48,7 +48,7 @@ void showHelpMenu(Program& p, Index) {
 }
 
 void endAtOnce(Program& p, Index) {
-    p.svc.windows.endProgram();
+    p.svc.windows.endProcessNow();
 }
 
 // The bar's exit runs the shutdown steps of its unload handler.

@@ -121,7 +121,7 @@ TEST_F(DriveMenu, AChosenDiscIsStartedStepByStepAfterThePlayingOneStopsAndFailur
     h.journal.onAdd = [&, refusals = h.journal.onAdd](const std::string& entry) {
         refusals(entry);
         if (entry == "sleep 500" && !framedBeforeWait)
-            framedBeforeWait = main().logoHide.visible && main().timeElapsed.caption.empty();
+            framedBeforeWait = main().logoHide.visible && main().timeElapsed.caption->empty();
         if (entry.starts_with("engine.addItem"))
             statusAtAdd = main().timeElapsed.caption;
     };

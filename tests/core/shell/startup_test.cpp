@@ -172,10 +172,10 @@ TEST(StartUpGeometry, BarSitsAboveTheScreenBottomMainRestsOnTheBarAndNothingPlay
         const DvdBarForm& bar = p.dvdBarForm();
         const MainForm& main = p.mainForm();
         const int x = c.screen.twipsPerPixelX, y = c.screen.twipsPerPixelY;
-        EXPECT_EQ((std::vector{bar.width, bar.height, bar.left, bar.top}),
+        EXPECT_EQ((std::vector<int>{bar.width, bar.height, bar.left, bar.top}),
                   (std::vector{c.barWidth * x, c.barHeight * y, c.barLeft, c.barTop}))
             << "control bar: width, height, left, top";
-        EXPECT_EQ((std::vector{main.width, main.height, main.left, main.top}),
+        EXPECT_EQ((std::vector<int>{main.width, main.height, main.left, main.top}),
                   (std::vector{c.playerWidth * x, c.playerHeight * y, c.mainLeft, c.mainTop}))
             << "main window: width, height, left, top";
         EXPECT_EQ((std::vector{h.barMovie.sizeWidth, h.barMovie.sizeHeight, h.playerMovie.sizeWidth,
@@ -227,7 +227,7 @@ TEST_F(WaysOut, PowerEndsWithoutTheShutdownSteps) {
     about();
     h.journal.entries.clear();
     EXPECT_THROW(h.barMovie.click("power"), ProgramEnded);
-    EXPECT_THAT(h.journal.entries, ElementsAre("windows.end"));
+    EXPECT_THAT(h.journal.entries, ElementsAre("windows.end at once"));
     EXPECT_TRUE(program().isLoaded(WindowId::About));
 }
 
