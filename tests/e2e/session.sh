@@ -24,9 +24,10 @@ session_cleanup() {
 trap session_cleanup EXIT
 
 # Starts Xvfb on a free display (1024 x 768), and a window manager when asked ("openbox").
+# -noreset: a program started while the server resets after the last one left cannot connect.
 start_display() {
     local fd_file="$SESSION_DIR/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
     SESSION_PIDS+=($!)
     for _ in $(seq 300); do [[ -s "$fd_file" ]] && break; sleep 0.1; done
     export DISPLAY=":$(cat "$fd_file")"
