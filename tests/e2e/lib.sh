@@ -153,15 +153,16 @@ picture_shown() {
     (($(lit_fraction stage-now | awk '{ print ($1 > 0.3) }')))
 }
 
-# Runs a check until it succeeds, for up to $1 seconds; fails with the message $2.
+# Runs a check until it succeeds, for up to $1 seconds; fails with the message $2. A check given
+# as one string is evaluated anew each time, so the values it reads are read again.
 poll() {
-    local seconds=$1 message=$2
+    local poll_seconds=$1 poll_message=$2
     shift 2
-    for _ in $(seq $((seconds * 4))); do
-        "$@" && return 0
+    for _ in $(seq $((poll_seconds * 4))); do
+        if (($# == 1)); then eval "$1" && return 0; else "$@" && return 0; fi
         sleep 0.25
     done
-    fail "$message"
+    fail "$poll_message"
 }
 
 # Ids of the visible pop-up windows (menus) of the program.

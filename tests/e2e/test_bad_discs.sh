@@ -28,7 +28,7 @@ still_calm_and_responsive() {
     press_bar drivers
     wait_popup
     xdotool key Escape
-    poll 5 "$1: the drive menu stayed open" test -z "$(popups)"
+    poll 5 "$1: the drive menu stayed open" '[[ -z $(popups) ]]'
     press_bar exit
     wait_exit "$LUMADISC_PID"
 }

@@ -49,10 +49,10 @@ grab slider slider-50
 grab mute mute-on
 handle50=$(handle_x)
 for _ in $(seq 9); do press_bar vol-; done
-poll 5 "nine vol- did not reach 41" test "$(lit_segments)" == 5
+poll 5 "nine vol- did not reach 41" '[[ $(lit_segments) == 5 ]]'
 area_differs volume_text volume-50 || fail "the volume text did not change"
 press_bar vol-
-poll 5 "ten vol- did not reach 40" test "$(lit_segments)" == 4
+poll 5 "ten vol- did not reach 40" '[[ $(lit_segments) == 4 ]]'
 moved=$((handle50 - $(handle_x)))
 ((moved >= 8 && moved <= 13)) || fail "the volume slider moved by $moved pixels for 10 steps"
 for _ in $(seq 10); do press_bar vol+; done
@@ -103,22 +103,22 @@ sleep 0.5
 shot about
 xdotool windowfocus --sync "$about" 2>/dev/null || true
 xdotool key Return
-poll 5 "the About window stayed" test -z "$(xdotool search --onlyvisible --name '^About Lumadisc$')"
+poll 5 "the About window stayed" '[[ -z $(xdotool search --onlyvisible --name "^About Lumadisc\$") ]]'
 
 # Minimise hides the main window and minimises the bar; restoring the bar brings both back.
 map_state() { xwininfo -id "$1" | awk '/Map State/ {print $NF}'; }
 press_bar mini
 poll 10 "the bar was not minimised" sh -c "xprop -id $BAR WM_STATE | grep -q Iconic"
-poll 10 "the main window stayed" test "$(map_state "$MAIN")" != IsViewable
+poll 10 "the main window stayed" '[[ $(map_state "$MAIN") != IsViewable ]]'
 shot minimised
 wmctrl -i -a "$BAR"
-poll 10 "the bar was not restored" test "$(map_state "$BAR")" == IsViewable
-poll 10 "the main window did not come back" test "$(map_state "$MAIN")" == IsViewable
+poll 10 "the bar was not restored" '[[ $(map_state "$BAR") == IsViewable ]]'
+poll 10 "the main window did not come back" '[[ $(map_state "$MAIN") == IsViewable ]]'
 shot restored
 
 # Dragging the skins' backgrounds moves the windows through the window manager.
 drag() {
-    local x y
+    local window=$1 x y
     read -r x y < <(origin_of "$1")
     xdotool mousemove $((x + $2)) $((y + $3)) mousedown 1
     for step in 1 2 3 4 5; do
@@ -127,7 +127,7 @@ drag() {
     done
     sleep 0.3
     xdotool mouseup 1
-    poll 5 "a drag did not move the window" test "$(origin_of "$1")" == "$((x + 80)) $((y - 40))"
+    poll 5 "a drag did not move the window" '[[ $(origin_of "$window") == "$((x + 80)) $((y - 40))" ]]'
 }
 drag "$BAR" 450 14
 drag "$MAIN" 200 294

@@ -57,7 +57,7 @@ help_menu_width() {
     wait_popup
     geometry_of "$POPUP" | cut -dx -f1
     xdotool key Escape
-    poll 5 "the help menu stayed open" test -z "$(popups)"
+    poll 5 "the help menu stayed open" '[[ -z $(popups) ]]'
 }
 
 start_lumadisc
@@ -146,4 +146,4 @@ wait_message_box Lumadisc
 shot question
 dismiss_message_box
 cmp -s "$APP/Config.cfg" <(config_with 1 English.ini) || fail "Config.cfg before the restart"
-poll 10 "Yes did not start the disc again" test "$(seconds)" -lt 2
+poll 10 "Yes did not start the disc again" '(($(seconds) < 2))'

@@ -79,7 +79,7 @@ for step in 1 2 3 4 5; do
 done
 sleep 0.2
 xdotool mouseup 1
-poll 5 "the bar did not follow the drag" test "$(origin_of "$BAR")" == "$((x - 100)) $((y - 50))"
+poll 5 "the bar did not follow the drag" '[[ $(origin_of "$BAR") == "$((x - 100)) $((y - 50))" ]]'
 
 press_bar exit
 wait_exit "$LUMADISC_PID"
