@@ -90,9 +90,10 @@ struct TickRig {
     test::FakeLauncher launcher{journal};
     test::FakeDiscHandlers discHandlers{journal};
     test::FakeDesktop desktop{journal};
+    test::FakeDiscInfo discInfo{journal};
     Program program{Services{engine, playerMovie, barMovie, clock, drives, environment,
                              shellFolders, singleInstance, diskSpace, dialogs, windows, launcher,
-                             discHandlers, desktop, desktop, desktop}};
+                             discHandlers, desktop, desktop, desktop, discInfo}};
 };
 
 void reportWrites(benchmark::State& state, const TickRig& rig, long before) {

@@ -144,11 +144,12 @@ struct UiRig {
     test::FakeLauncher launcher{journal};
     test::FakeDiscHandlers discHandlers{journal};
     test::FakeDesktop desktop{journal};
+    test::FakeDiscInfo discInfo{journal};
     MainWindowView mainView{windows.metrics};
     DvdBarView barView{windows.metrics};
     Program program{Services{engine, mainView.player(), barView.gui(), clock, drives, environment,
                              shellFolders, singleInstance, diskSpace, dialogs, windows, launcher,
-                             discHandlers, desktop, desktop, desktop}};
+                             discHandlers, desktop, desktop, desktop, discInfo}};
     ViewHub hub{program, mainView, barView};
     long renders = 0;
 };

@@ -5,6 +5,7 @@
 #include "engine/dvdcss_check.h"
 #include "engine/vlc_engine.h"
 #include "linux/linux_clock.h"
+#include "linux/linux_disc_info.h"
 #include "linux/linux_disk_space.h"
 #include "linux/linux_drives.h"
 #include "linux/linux_environment.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
         QtClipboard clipboard;
         QtPictureFiles pictures;
         LinuxWallpaper wallpaper;
+        LinuxDiscInfo discInfo;
 
         // Built in the order of their needs, so each gets what it uses whole: the views, the
         // toolkit's side of the windows, the engine drawing into the main view, the program,
@@ -93,7 +95,8 @@ int main(int argc, char** argv) {
 
         Program program(Services{engine, mainView.player(), barView.gui(), clock, drives,
                                  environment, shellFolders, singleInstance, diskSpace, dialogs,
-                                 windows, launcher, discHandlers, clipboard, pictures, wallpaper});
+                                 windows, launcher, discHandlers, clipboard, pictures, wallpaper,
+                                 discInfo});
         ViewHub hub(program, mainView, barView);
         QObject::connect(&hub, &ViewHub::viewChanged, &windows, &QtWindowSystem::setView);
         QObject::connect(&windows, &QtWindowSystem::viewsWanted, &hub, &ViewHub::syncAll);

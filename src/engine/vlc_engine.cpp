@@ -40,6 +40,36 @@ std::string engineAddress(const std::string& target) {
     return std::string(disc) + percentEncodedPath(std::string_view(target).substr(disc.size()));
 }
 
+// The DVD demuxer names each stream by its MPEG stream id, with a private stream's sub-stream in
+// the low byte; the low bits of the sub-stream are the disc's stream number.
+int discStreamOf(int trackId) {
+    struct Range {
+        int first;
+        int count;
+    };
+    constexpr Range ranges[] = {
+        {0xbd20, 32}, // subpictures
+        {0xbd80, 8},  // AC-3
+        {0xbd88, 8},  // DTS
+        {0xbda0, 8},  // LPCM
+        {0xc0, 8},    // MPEG audio
+    };
+    for (const Range& range : ranges)
+        if (trackId >= range.first && trackId < range.first + range.count)
+            return trackId - range.first;
+    return -1;
+}
+
+// The engine's track that carries the disc's stream `stream`, -1 when none does.
+int trackOf(libvlc_track_description_t* tracks, int stream) {
+    int found = -1;
+    for (const auto* track = tracks; track; track = track->p_next)
+        if (track->i_id >= 0 && discStreamOf(track->i_id) == stream)
+            found = track->i_id;
+    libvlc_track_description_list_release(tracks);
+    return found;
+}
+
 std::string libvlcError() {
     const char* message = libvlc_errmsg();
     return message ? message : "no reason given";
@@ -298,6 +328,83 @@ bool VlcEngine::itemFailed() {
 
 bool VlcEngine::decryptsDiscs() {
     return m_decryptsDiscs;
+}
+
+bool VlcEngine::inTitle() {
+    return !finished() && libvlc_media_player_get_title(m_player.get()) > 0;
+}
+
+int VlcEngine::title() {
+    if (!m_hasItem || finished() || libvlc_media_player_get_length(m_player.get()) < 0)
+        return -1;
+    return std::max(-1, libvlc_media_player_get_title(m_player.get()));
+}
+
+void VlcEngine::setTitle(int title) {
+    if (title > 0 && title < libvlc_media_player_get_title_count(m_player.get()))
+        libvlc_media_player_set_title(m_player.get(), title);
+}
+
+int VlcEngine::chapter() {
+    return inTitle() ? libvlc_media_player_get_chapter(m_player.get()) + 1 : 0;
+}
+
+int VlcEngine::chapterCount() {
+    return inTitle() ? std::max(0, libvlc_media_player_get_chapter_count(m_player.get())) : 0;
+}
+
+void VlcEngine::setChapter(int chapter) {
+    if (inTitle() && chapter >= 1 && chapter <= chapterCount())
+        libvlc_media_player_set_chapter(m_player.get(), chapter - 1);
+}
+
+void VlcEngine::setElapsedSeconds(long seconds) {
+    if (inTitle())
+        libvlc_media_player_set_time(m_player.get(),
+                                     std::max<libvlc_time_t>(0, seconds * libvlc_time_t{1000}));
+}
+
+int VlcEngine::audioStream() {
+    return inTitle() ? discStreamOf(libvlc_audio_get_track(m_player.get())) : -1;
+}
+
+void VlcEngine::setAudioStream(int stream) {
+    if (!inTitle())
+        return;
+    if (const int track = trackOf(libvlc_audio_get_track_description(m_player.get()), stream);
+        track >= 0)
+        libvlc_audio_set_track(m_player.get(), track);
+}
+
+int VlcEngine::subtitleStream() {
+    return inTitle() ? discStreamOf(libvlc_video_get_spu(m_player.get())) : -1;
+}
+
+void VlcEngine::setSubtitleStream(int stream) {
+    if (!inTitle())
+        return;
+    if (stream < 0) {
+        libvlc_video_set_spu(m_player.get(), -1);
+        return;
+    }
+    if (const int track = trackOf(libvlc_video_get_spu_description(m_player.get()), stream);
+        track >= 0)
+        libvlc_video_set_spu(m_player.get(), track);
+}
+
+void VlcEngine::setAngle(int /*angle*/) {
+    callDiscMenu(6);
+}
+
+void VlcEngine::showDiscMenu(DiscMenu menu) {
+    callDiscMenu(menu == DiscMenu::Title ? 2 : 1);
+}
+
+void VlcEngine::callDiscMenu(int point) {
+    if (finished() || title() < 0)
+        return;
+    libvlc_media_player_set_title(m_player.get(), 0);
+    libvlc_media_player_set_chapter(m_player.get(), point);
 }
 
 } // namespace lumadisc

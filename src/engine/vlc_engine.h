@@ -53,6 +53,18 @@ public:
                  long position) override;
     bool itemFailed() override;
     bool decryptsDiscs() override;
+    int title() override;
+    void setTitle(int title) override;
+    int chapter() override;
+    int chapterCount() override;
+    void setChapter(int chapter) override;
+    void setElapsedSeconds(long seconds) override;
+    int audioStream() override;
+    void setAudioStream(int stream) override;
+    int subtitleStream() override;
+    void setSubtitleStream(int stream) override;
+    void setAngle(int angle) override;
+    void showDiscMenu(DiscMenu menu) override;
 
 private:
     struct InstanceDeleter {
@@ -72,6 +84,10 @@ private:
     bool finished();
     void runAction(KeyBindings::Action action);
     void takeSnapshot();
+    // Whether the disc's titles (not its menus) are playing.
+    bool inTitle();
+    // The menu of the disc's menu domain that title 0's seek point `point` calls.
+    void callDiscMenu(int point);
 
     // Declared first so that it goes last: the player below must be gone before the events it
     // queued on this object are dropped.

@@ -93,6 +93,16 @@ std::string LinuxEnvironment::tempFolder() {
     return privateFolder("/tmp/lumadisc-" + user);
 }
 
+std::string LinuxEnvironment::stateFolder() {
+    const std::string state = xdgStateHome();
+    if (state.empty())
+        return "";
+    const std::string folder = state + "/lumadisc";
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return !error && fs::is_directory(folder, error) ? folder : "";
+}
+
 std::string LinuxEnvironment::joinPath(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/')
         return folder + name;

@@ -22,6 +22,9 @@ public:
     // TEMP when set; otherwise a folder of the program's own, so that clearing old snapshots
     // there never touches other programs' files in a shared /tmp.
     std::string tempFolder() override;
+    // Always the user's folder, even for a program run from its own folder: what it keeps there
+    // (where each disc was left) belongs to the user, not to a copy of the program.
+    std::string stateFolder() override;
     std::string joinPath(const std::string& folder, const std::string& name) override;
 
 private:

@@ -27,6 +27,13 @@ public:
     std::set<std::string> failing;
     bool failed = false;
     bool decrypts = false;
+    // The disc's navigation: title (-1 idle, 0 menus), chapter, streams (-1 none or off), angle.
+    int titleNumber = -1;
+    int chapterNumber = 0;
+    int chapters = 0;
+    int audio = -1;
+    int subtitle = -1;
+    int angle = 1;
 
     bool isPlaying() override {
         check("isPlaying");
@@ -82,6 +89,40 @@ public:
     }
     bool itemFailed() override { return failed; }
     bool decryptsDiscs() override { return decrypts; }
+    int title() override { return titleNumber; }
+    void setTitle(int title) override {
+        call("setTitle", std::to_string(title));
+        titleNumber = title;
+        chapterNumber = chapters > 0 ? 1 : 0;
+    }
+    int chapter() override { return chapterNumber; }
+    int chapterCount() override { return chapters; }
+    void setChapter(int chapter) override {
+        call("setChapter", std::to_string(chapter));
+        chapterNumber = chapter;
+    }
+    void setElapsedSeconds(long seconds) override {
+        call("setElapsedSeconds", std::to_string(seconds));
+        elapsed = seconds;
+    }
+    int audioStream() override { return audio; }
+    void setAudioStream(int stream) override {
+        call("setAudioStream", std::to_string(stream));
+        audio = stream;
+    }
+    int subtitleStream() override { return subtitle; }
+    void setSubtitleStream(int stream) override {
+        call("setSubtitleStream", std::to_string(stream));
+        subtitle = stream;
+    }
+    void setAngle(int newAngle) override {
+        call("setAngle", std::to_string(newAngle));
+        angle = newAngle;
+    }
+    void showDiscMenu(DiscMenu menu) override {
+        call("showDiscMenu", menu == DiscMenu::Title ? "title" : "root");
+        titleNumber = 0;
+    }
 
 private:
     void check(const std::string& name) const {

@@ -16,6 +16,7 @@ public:
     std::string data;
     std::string settings;
     std::string userLanguages;
+    std::string state;
 
     std::string applicationFolder() override { return appFolder; }
     std::string dataFolder() override { return data.empty() ? appFolder : data; }
@@ -23,6 +24,7 @@ public:
     std::string userLanguageFolder() override { return userLanguages; }
     std::string commandLine() override { return commandLineText; }
     std::string tempFolder() override { return temp; }
+    std::string stateFolder() override { return state; }
     std::string joinPath(const std::string& folder, const std::string& name) override {
         return folder + "/" + name;
     }

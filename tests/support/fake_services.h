@@ -4,6 +4,7 @@
 #include "core/platform/clipboard.h"
 #include "core/platform/dialogs.h"
 #include "core/platform/disc_handler_registration.h"
+#include "core/platform/disc_info.h"
 #include "core/platform/disk_space.h"
 #include "core/platform/launcher.h"
 #include "core/platform/picture_files.h"
@@ -14,6 +15,7 @@
 #include "support/journal.h"
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <stdexcept>
@@ -227,6 +229,23 @@ private:
         if (failing.count(name))
             throw Failure(name + " failed");
     }
+    Journal& m_journal;
+};
+
+// A disc reader answering from a table of drives; every read is journalled.
+class FakeDiscInfo : public DiscInfo {
+public:
+    explicit FakeDiscInfo(Journal& journal) : m_journal(journal) {}
+    std::map<std::string, DiscFacts> discs;
+    std::optional<DiscFacts> read(const std::string& drive) override {
+        m_journal.add("discInfo.read " + drive);
+        const auto found = discs.find(drive);
+        if (found == discs.end())
+            return std::nullopt;
+        return found->second;
+    }
+
+private:
     Journal& m_journal;
 };
 

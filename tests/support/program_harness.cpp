@@ -7,12 +7,13 @@ namespace lumadisc::test {
 ProgramHarness::ProgramHarness(FakeDrives::Style style) : drives(journal, style) {
     environment.appFolder = appFolder.str();
     environment.temp = tempFolder.str();
+    environment.state = stateFolder.str();
 }
 
 Program& ProgramHarness::create() {
     program = std::make_unique<Program>(Services{
         engine, playerMovie, barMovie, clock, drives, environment, shellFolders, singleInstance,
-        diskSpace, dialogs, windows, launcher, discHandlers, desktop, desktop, desktop});
+        diskSpace, dialogs, windows, launcher, discHandlers, desktop, desktop, desktop, discInfo});
     return *program;
 }
 

@@ -32,6 +32,7 @@ struct ProgramHarness {
 
     TempDir appFolder;
     TempDir tempFolder;
+    TempDir stateFolder;
     Journal journal;
     FakeEngine engine{journal};
     FakeSkinMovie playerMovie{journal, "player", 385, 400};
@@ -47,6 +48,7 @@ struct ProgramHarness {
     FakeLauncher launcher{journal};
     FakeDiscHandlers discHandlers{journal};
     FakeDesktop desktop{journal};
+    FakeDiscInfo discInfo{journal};
     std::unique_ptr<Program> program;
 
     // Creates the program (not yet started).

@@ -23,6 +23,9 @@ public:
     // The program's own scratch folder, inside "TEMP" when that is set; created when absent,
     // "" when it cannot be had.
     virtual std::string tempFolder() = 0;
+    // The user's state folder of the program ($XDG_STATE_HOME/lumadisc, else
+    // ~/.local/state/lumadisc); created when absent, "" when it cannot be had.
+    virtual std::string stateFolder() = 0;
     // Joins a folder and a name with the platform's separator.
     virtual std::string joinPath(const std::string& folder, const std::string& name) = 0;
 };

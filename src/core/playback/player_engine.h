@@ -35,6 +35,26 @@ public:
     virtual bool itemFailed() = 0;
     // Whether encrypted (CSS) discs can be played.
     virtual bool decryptsDiscs() = 0;
+
+    // The title playing: 1.. for the disc's titles, 0 while its menus play, -1 when idle.
+    virtual int title() = 0;
+    virtual void setTitle(int title) = 0;
+    // The chapter of the title playing, 1..chapterCount(); 0 when none.
+    virtual int chapter() = 0;
+    virtual int chapterCount() = 0;
+    virtual void setChapter(int chapter) = 0;
+    // Moves within the title playing to `seconds` from its start.
+    virtual void setElapsedSeconds(long seconds) = 0;
+    // The audio and subtitle streams by the disc's stream numbers (0.., the order of DiscInfo's
+    // lists); -1: none playing / subtitles off.
+    virtual int audioStream() = 0;
+    virtual void setAudioStream(int stream) = 0;
+    virtual int subtitleStream() = 0;
+    virtual void setSubtitleStream(int stream) = 0;
+    // 1..angles of the title.
+    virtual void setAngle(int angle) = 0;
+    enum class DiscMenu { Title, Root };
+    virtual void showDiscMenu(DiscMenu menu) = 0;
 };
 
 } // namespace lumadisc

@@ -17,6 +17,7 @@ class DiscHandlerRegistration;
 class Clipboard;
 class PictureFiles;
 class Wallpaper;
+class DiscInfo;
 
 // The outside components and operating-system services the program works with.
 struct Services {
@@ -36,6 +37,7 @@ struct Services {
     Clipboard& clipboard;
     PictureFiles& pictures;
     Wallpaper& wallpaper;
+    DiscInfo& discInfo;
 };
 
 } // namespace lumadisc
