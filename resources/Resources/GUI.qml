@@ -1,7 +1,7 @@
 import QtQuick
 
-// The Lumadisc control bar. The program writes the four display fields (dvdName, timeElapsed1,
-// volumeText1, volumeText2) and handles the commands; the bar itself holds no logic.
+// The Lumadisc control bar. The program writes the display fields (dvdName, timeElapsed1,
+// volumeText1, volumeText2, chapter) and handles the commands; the bar itself holds no logic.
 Rectangle {
     id: root
 
@@ -69,6 +69,101 @@ Rectangle {
             font.pixelSize: 10
             font.bold: true
             font.letterSpacing: 3
+        }
+    }
+
+    // Header, over the transport: chapter skip around the chapter display ("2/3").
+    Row {
+        x: 152
+        y: 5
+        spacing: 4
+        SkinButton {
+            objectName: "btn_prevchapter"
+            action: "prevchapter"
+            icon: "skipback"
+            width: 24; height: 16; iconSize: 13
+            onClicked: root.command(action, "")
+        }
+        Rectangle {
+            width: 48
+            height: 16
+            radius: 4
+            border.width: 1
+            border.color: "#0a0d11"
+            gradient: Gradient {
+                GradientStop { position: 0.0; color: "#081018" }
+                GradientStop { position: 1.0; color: "#0f1c28" }
+            }
+            Text {
+                objectName: "chapter"
+                anchors.fill: parent
+                anchors.margins: 2
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                color: "#6cc2ff"
+                font.family: "DejaVu Sans Mono"
+                font.pixelSize: 10
+                font.bold: true
+                elide: Text.ElideRight
+            }
+        }
+        SkinButton {
+            objectName: "btn_nextchapter"
+            action: "nextchapter"
+            icon: "skipforward"
+            width: 24; height: 16; iconSize: 13
+            onClicked: root.command(action, "")
+        }
+    }
+
+    // Header, left of the window buttons: the pop-up lists of the disc (titles, audio,
+    // subtitles, angles), then the disc's own title and root menus.
+    Row {
+        x: 514
+        y: 5
+        spacing: 4
+        SkinButton {
+            objectName: "btn_titles"
+            action: "titles"
+            icon: "list"
+            width: 24; height: 16; iconSize: 13
+            onClicked: root.command(action, "")
+        }
+        SkinButton {
+            objectName: "btn_audio"
+            action: "audio"
+            icon: "sound"
+            width: 24; height: 16; iconSize: 14
+            onClicked: root.command(action, "")
+        }
+        SkinButton {
+            objectName: "btn_subtitles"
+            action: "subtitles"
+            icon: "subtitles"
+            width: 24; height: 16; iconSize: 14
+            onClicked: root.command(action, "")
+        }
+        SkinButton {
+            objectName: "btn_angles"
+            action: "angles"
+            icon: "videocamera"
+            width: 24; height: 16; iconSize: 14
+            onClicked: root.command(action, "")
+        }
+        Item { width: 8; height: 16 }
+        SkinButton {
+            objectName: "btn_titlemenu"
+            action: "titlemenu"
+            icon: "tiles"
+            width: 24; height: 16; iconSize: 12
+            onClicked: root.command(action, "")
+        }
+        SkinButton {
+            objectName: "btn_rootmenu"
+            action: "rootmenu"
+            icon: "home"
+            width: 24; height: 16; iconSize: 13
+            onClicked: root.command(action, "")
         }
     }
 

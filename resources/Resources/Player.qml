@@ -9,9 +9,11 @@ Rectangle {
 
     signal command(string command, string args)
 
-    // Written by the program: the disc title and the playing position 0..100 (as text).
+    // Written by the program: the disc title, the playing position 0..100 (as text) and where
+    // the title's chapters after the first begin, as fractions of its length ("0.5,0.75").
     property string filename: "Lumadisc"
     property string knobPosition: "0"
+    property string chapterMarks: ""
 
     readonly property color accent: "#4aa8f0"
 
@@ -104,6 +106,22 @@ Rectangle {
                 gradient: Gradient {
                     GradientStop { position: 0.0; color: "#0b0d10" }
                     GradientStop { position: 1.0; color: "#1c2127" }
+                }
+            }
+            // A mark stands where the knob's centre is when the chapter begins; what is not a
+            // fraction inside the title is left out.
+            Repeater {
+                model: root.chapterMarks.split(",").map(Number).filter(
+                           fraction => fraction > 0 && fraction < 1)
+                Rectangle {
+                    required property real modelData
+                    objectName: "chapterMark"
+                    x: Math.round(knob.width / 2 + modelData * track.travel) - 1
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 2
+                    height: 12
+                    radius: 1
+                    color: "#8fa3b6"
                 }
             }
             Rectangle {

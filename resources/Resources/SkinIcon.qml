@@ -105,6 +105,46 @@ Canvas {
         "power": function (c) {
             c.arc(12, 13, 7, -Math.PI / 2 + 0.75, -Math.PI / 2 - 0.75, false); c.stroke()
             c.beginPath(); c.moveTo(12, 3.5); c.lineTo(12, 12); c.stroke()
+        },
+        "skipback": function (c) {
+            c.roundedRect(4.5, 6, 3, 12, 1, 1)
+            c.moveTo(19.5, 6); c.lineTo(9.5, 12); c.lineTo(19.5, 18); c.closePath(); c.fill()
+        },
+        "skipforward": function (c) {
+            c.roundedRect(16.5, 6, 3, 12, 1, 1)
+            c.moveTo(4.5, 6); c.lineTo(14.5, 12); c.lineTo(4.5, 18); c.closePath(); c.fill()
+        },
+        "list": function (c) {
+            c.arc(4.5, 5.5, 2, 0, 2 * Math.PI, false); c.closePath()
+            c.moveTo(6.5, 12); c.arc(4.5, 12, 2, 0, 2 * Math.PI, false); c.closePath()
+            c.moveTo(6.5, 18.5); c.arc(4.5, 18.5, 2, 0, 2 * Math.PI, false); c.closePath(); c.fill()
+            c.beginPath(); c.moveTo(10, 5.5); c.lineTo(21, 5.5); c.moveTo(10, 12); c.lineTo(21, 12)
+            c.moveTo(10, 18.5); c.lineTo(21, 18.5); c.stroke()
+        },
+        "sound": function (c) {
+            c.moveTo(2.5, 9); c.lineTo(6.5, 9); c.lineTo(11.5, 4.5); c.lineTo(11.5, 19.5)
+            c.lineTo(6.5, 15); c.lineTo(2.5, 15); c.closePath(); c.fill()
+            c.beginPath(); c.arc(11.5, 12, 4.5, -0.85, 0.85, false)
+            c.moveTo(11.5 + 8.5 * Math.cos(-0.85), 12 + 8.5 * Math.sin(-0.85))
+            c.arc(11.5, 12, 8.5, -0.85, 0.85, false); c.stroke()
+        },
+        "subtitles": function (c) {
+            c.roundedRect(1.5, 4, 21, 16, 3, 3)
+            c.rect(5, 10, 5, 3); c.rect(12, 10, 7, 3); c.rect(5, 14.5, 14, 3); c.fill()
+        },
+        "videocamera": function (c) {
+            c.roundedRect(1.5, 6, 14, 12, 2, 2)
+            c.moveTo(16.5, 12); c.lineTo(22.5, 6.5); c.lineTo(22.5, 17.5); c.closePath(); c.fill()
+        },
+        "tiles": function (c) {
+            c.roundedRect(3.5, 3.5, 7.5, 7.5, 1.5, 1.5); c.roundedRect(13, 3.5, 7.5, 7.5, 1.5, 1.5)
+            c.roundedRect(3.5, 13, 7.5, 7.5, 1.5, 1.5); c.roundedRect(13, 13, 7.5, 7.5, 1.5, 1.5)
+            c.fill()
+        },
+        "home": function (c) {
+            c.moveTo(12, 3); c.lineTo(21.5, 11.5); c.lineTo(18.5, 11.5); c.lineTo(18.5, 20.5)
+            c.lineTo(14, 20.5); c.lineTo(14, 15); c.lineTo(10, 15); c.lineTo(10, 20.5)
+            c.lineTo(5.5, 20.5); c.lineTo(5.5, 11.5); c.lineTo(2.5, 11.5); c.closePath(); c.fill()
         }
     })
 

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -49,7 +50,7 @@ TEST_F(ShippedSkinTest, ControlBarShowsTheProgramsTextsAndEachButtonSendsItsComm
     load("GUI.qml");
     EXPECT_EQ(harness.movie.getVariable("_width") + "x" + harness.movie.getVariable("_height"),
               "800x100");
-    for (const char* name : {"dvdName", "timeElapsed1", "volumeText1", "volumeText2"}) {
+    for (const char* name : {"dvdName", "timeElapsed1", "volumeText1", "volumeText2", "chapter"}) {
         harness.movie.setVariable(std::string("_level0.") + name + ".text", "Volume 57");
         const QQuickItem* field = harness.item(name);
         ASSERT_NE(field, nullptr) << name;
@@ -58,6 +59,7 @@ TEST_F(ShippedSkinTest, ControlBarShowsTheProgramsTextsAndEachButtonSendsItsComm
             << "the bar's text field " << name << " does not show what the program writes";
     }
 
+    // clang-format off
     const std::map<std::string, std::string> buttons = {
         {"btn_power", "power"},       {"btn_drivers", "drivers"},
         {"btn_volUp", "vol+"},        {"btn_volDown", "vol-"},
@@ -69,7 +71,12 @@ TEST_F(ShippedSkinTest, ControlBarShowsTheProgramsTextsAndEachButtonSendsItsComm
         {"btn_open", "open"},         {"btn_fullscreen", "fullscreen"},
         {"btn_navup", "navup"},       {"btn_navdown", "navdown"},
         {"btn_navright", "navright"}, {"btn_navleft", "navleft"},
-        {"btn_enter", "enter"},       {"btn_exit", "ID_FS_exit"}};
+        {"btn_enter", "enter"},       {"btn_exit", "ID_FS_exit"},
+        {"btn_titles", "titles"},     {"btn_audio", "audio"},
+        {"btn_angles", "angles"},     {"btn_subtitles", "subtitles"},
+        {"btn_titlemenu", "titlemenu"},         {"btn_rootmenu", "rootmenu"},
+        {"btn_prevchapter", "prevchapter"},     {"btn_nextchapter", "nextchapter"}};
+    // clang-format on
     std::set<std::string> found, expected;
     for (const QQuickItem* item : harness.root()->findChildren<QQuickItem*>())
         if (item->objectName().startsWith(QStringLiteral("btn_")))
@@ -85,6 +92,20 @@ TEST_F(ShippedSkinTest, ControlBarShowsTheProgramsTextsAndEachButtonSendsItsComm
         EXPECT_THAT(harness.commands, ElementsAre(Command{command, ""})) << name;
     }
     EXPECT_EQ(found, expected);
+    harness.movie.setVariable("_level0.chapter.text", "99/99");
+    EXPECT_FALSE(harness.item("chapter")->property("truncated").toBool())
+        << "the chapter display cuts 99/99 short";
+
+    // Each button lies whole inside the bar and apart from the others.
+    std::vector<std::pair<std::string, QRectF>> places;
+    for (const auto& [name, command] : buttons) {
+        const QQuickItem* button = harness.item(name.c_str());
+        const QRectF place = button->mapRectToScene(button->boundingRect());
+        EXPECT_TRUE(QRectF(0, 0, 800, 100).contains(place)) << name << " lies outside the bar";
+        for (const auto& [other, otherPlace] : places)
+            EXPECT_FALSE(place.intersects(otherPlace)) << name << " overlaps " << other;
+        places.emplace_back(name, place);
+    }
 
     // Only the left button clicks; pressing the background or a display starts a drag at once,
     // and is only a drag.
@@ -194,6 +215,36 @@ TEST_F(ShippedSkinTest, TheKnobFollowsThePositionUnlessHeldAndSeeksWhereItIsRele
     setPosition("10");
     harness.click(onTrack(40));
     EXPECT_NEAR(std::stod(released()), 40, 100 / travel);
+}
+
+TEST_F(ShippedSkinTest, ChapterMarksStandWhereTheKnobIsWhenEachChapterBegins) {
+    load("Player.qml");
+    const QQuickItem* knob = harness.item("knob");
+    const auto marks = [&] {
+        std::vector<double> centres;
+        for (const QQuickItem* item : harness.item("knobTrack")->childItems())
+            if (item->objectName() == QStringLiteral("chapterMark") && item->isVisible())
+                centres.push_back(SkinHarness::centreOf(item).x());
+        std::sort(centres.begin(), centres.end());
+        return centres;
+    };
+    // Only fractions inside the title make marks; a changed list replaces the old marks.
+    const std::pair<const char*, std::vector<double>> cases[] = {
+        {"0.5,0.75", {0.5, 0.75}},
+        {"0.2,0.4,0.6,0.8", {0.2, 0.4, 0.6, 0.8}},
+        {"", {}},
+        {"0.25,,chapter,1.5,-0.1,0,1", {0.25}}};
+    for (const auto& [text, fractions] : cases) {
+        harness.movie.setVariable("_root.chapterMarks", text);
+        const std::vector<double> shown = marks();
+        ASSERT_EQ(shown.size(), fractions.size()) << "marks for \"" << text << "\"";
+        for (std::size_t i = 0; i < fractions.size(); ++i) {
+            harness.movie.setVariable("_root.KnobPosition", std::to_string(fractions[i] * 100));
+            EXPECT_NEAR(shown[i], SkinHarness::centreOf(knob).x(), 1)
+                << "mark " << i + 1 << " of \"" << text << "\" is not under the knob at "
+                << fractions[i] * 100 << "%";
+        }
+    }
 }
 
 } // namespace
