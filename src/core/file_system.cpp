@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -88,7 +89,11 @@ bool removeFile(const std::string& path) {
 }
 
 void replaceFile(const std::string& path, std::string_view bytes) {
-    const std::string scratch = path + ".new";
+    // A name of this writer's own: two processes replacing the same file at once must not
+    // write into, or rename, each other's half-written scratch file.
+    static std::atomic<unsigned> writes = 0;
+    const std::string scratch =
+        path + ".new." + std::to_string(::getpid()) + "." + std::to_string(writes++);
     ::unlink(scratch.c_str());
     const int fd =
         ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);

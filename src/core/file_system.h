@@ -27,10 +27,11 @@ bool isRegularFile(const std::string& path);
 // Removes the file; false when there was none. Throws std::system_error when it cannot.
 bool removeFile(const std::string& path);
 
-// Replaces `path` with a file holding `bytes` at once: they are written to "<path>.new", flushed
-// to the disk and renamed over `path` (a link there is replaced, not followed), so that a kill
-// or a full disk leaves the old file or the new one. Throws std::system_error when that fails;
-// the old file is then left as it was.
+// Replaces `path` with a file holding `bytes` at once: they are written to a scratch file of
+// this writer's own beside it ("<path>.new.<process id>.<n>"), flushed to the disk and renamed
+// over `path` (a link there is replaced, not followed), so that a kill or a full disk leaves the
+// old file or the new one, and two processes replacing the file at once leave one of their
+// files whole. Throws std::system_error when that fails; the old file is then left as it was.
 void replaceFile(const std::string& path, std::string_view bytes);
 // Adds `bytes` at the end of `path`, creating it, while the file is smaller than `limit` bytes;
 // a symbolic link (it could point at any file of the user's), a FIFO or a device gets nothing.

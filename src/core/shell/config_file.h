@@ -18,9 +18,9 @@ std::string configText(const SettingsRecord& record);
 // FIFO, a device) or is short.
 void readConfigFile(const std::string& path, SettingsRecord& record);
 
-// Replaces the file with the seven lines at once: they are written to "<path>.new", flushed
-// to the disk and renamed over the file. Throws Failure (the system's description and error
-// number) when that fails; the old file is then left as it was.
+// Replaces the file with the seven lines at once: they are written to a scratch file beside
+// it, flushed to the disk and renamed over the file (replaceFile). Throws Failure (the system's
+// description and error number) when that fails; the old file is then left as it was.
 void writeConfigFile(const std::string& path, const SettingsRecord& record);
 
 } // namespace lumadisc
