@@ -147,6 +147,7 @@ struct MenuItem {
     bool visible = true;
     bool enabled = true;
     std::string shortcut; // e.g. "Ctrl+F"
+    bool checked = false; // the current choice of a choice menu
     std::vector<MenuItem> children;
 
     bool isSeparator() const { return caption == "-"; }

@@ -139,4 +139,20 @@ bool naturalLess(std::string_view a, std::string_view b) {
     return a < b;
 }
 
+std::string fillIn(std::string pattern, std::string_view value) {
+    const std::size_t place = pattern.find("%1");
+    if (place != std::string::npos)
+        pattern.replace(place, 2, value);
+    return pattern;
+}
+
+std::string clockText(long seconds) {
+    seconds = std::max(0L, seconds);
+    const auto twoDigits = [](long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    if (seconds >= 3600)
+        return std::to_string(seconds / 3600) + ":" + twoDigits(seconds / 60 % 60) + ":" +
+               twoDigits(seconds % 60);
+    return std::to_string(seconds / 60) + ":" + twoDigits(seconds % 60);
+}
+
 } // namespace lumadisc

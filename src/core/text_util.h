@@ -26,6 +26,12 @@ double leadingNumber(const std::string& text);
 // A single-precision value as decimal text with up to seven significant digits: 12.5, 50, 0.25.
 std::string singleToText(float value);
 
+// `pattern` with its first "%1" replaced by `value` (a pack's text with a place for a number).
+std::string fillIn(std::string pattern, std::string_view value);
+
+// A time as a clock shows it: "0:12", "1:02:03".
+std::string clockText(long seconds);
+
 // Whether `name` matches a pattern with `*` and `?`, ignoring ASCII letter case.
 bool matchesPattern(std::string_view name, std::string_view pattern);
 

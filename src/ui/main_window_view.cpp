@@ -4,6 +4,7 @@
 #include "ui/glyphs.h"
 #include "ui/loading_frame.h"
 #include "ui/qml_skin_movie.h"
+#include "ui/resume_notice.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -132,6 +133,14 @@ MainWindowView::MainWindowView(const ScreenMetrics& screen)
     m_logo->setObjectName(QStringLiteral("logoHide"));
     m_logo->setAttribute(Qt::WA_DontCreateNativeAncestors);
 
+    m_notice = new ResumeNotice;
+    m_notice->setFlag(Qt::WindowDoesNotAcceptFocus);
+    m_noticeFrame = QWidget::createWindowContainer(m_notice, this);
+    m_noticeFrame->setObjectName(QStringLiteral("resumeNotice"));
+    m_noticeFrame->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    m_noticeFrame->hide();
+    connect(m_notice, &ResumeNotice::clicked, this, &MainWindowView::resumeNoticeClicked);
+
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("timeElapsed"));
     m_rewind = new QPushButton(this);
@@ -196,6 +205,16 @@ void MainWindowView::sync(const MainForm& form) {
     if (m_logo->isVisible() != form.logoHide.visible && !m_fullScreen)
         m_logo->setVisible(form.logoHide.visible);
 
+    const QString notice = QString::fromStdString(form.resumeNotice.caption);
+    if (m_notice->text() != notice)
+        m_notice->setText(notice);
+    if (m_noticeFrame->geometry() != toRect(form.resumeNotice.bounds))
+        m_noticeFrame->setGeometry(toRect(form.resumeNotice.bounds));
+    if (m_noticeFrame->isVisible() != form.resumeNotice.visible && !m_fullScreen) {
+        m_noticeFrame->setVisible(form.resumeNotice.visible);
+        m_noticeFrame->raise();
+    }
+
     const QString status = QString::fromStdString(form.timeElapsed.caption);
     if (m_status->text() != status)
         m_status->setText(status);
@@ -235,6 +254,7 @@ void MainWindowView::toggleFullScreen() {
         for (QWidget* widget : chrome)
             widget->hide();
         m_logo->hide();
+        m_noticeFrame->hide();
         showFullScreen();
     } else {
         m_fullScreen = false;

@@ -16,6 +16,7 @@ namespace lumadisc {
 
 class MainForm;
 class QmlSkinMovie;
+class ResumeNotice;
 
 // The main window: the player movie over the whole window, the video stage at its top-left with
 // the loading frame above it, and the window's own controls in the area the skin leaves free.
@@ -46,6 +47,7 @@ signals:
     void volumeMoved(int value, int button, QPoint pos);
     void progressPressed(int button, QPoint pos);
     void stageDoubleClicked();
+    void resumeNoticeClicked();
     // Dragged by the user, in pixels of the screen.
     void movedTo(QPoint topLeft);
     void closeRequested();
@@ -68,6 +70,8 @@ private:
     QmlSkinMovie* m_player;
     QWidget* m_stage;
     QWidget* m_logo;
+    ResumeNotice* m_notice;
+    QWidget* m_noticeFrame;
     QLabel* m_status;
     QPushButton* m_play;
     QPushButton* m_pause;

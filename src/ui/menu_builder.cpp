@@ -18,6 +18,10 @@ void fill(QMenu& menu, const MenuItem& item, std::map<QAction*, const MenuItem*>
         } else {
             QAction* action = menu.addAction(QString::fromStdString(child.caption));
             action->setEnabled(child.enabled);
+            if (child.checked) {
+                action->setCheckable(true);
+                action->setChecked(true);
+            }
             if (!child.shortcut.empty())
                 action->setShortcut(QKeySequence(QString::fromStdString(child.shortcut)));
             actions[action] = &child;

@@ -44,6 +44,10 @@ qlonglong MprisPlayerAdaptor::position() {
     return static_cast<qlonglong>(m_remote.positionMicroseconds());
 }
 
+bool MprisPlayerAdaptor::canGo() {
+    return current().chapters;
+}
+
 void MprisPlayerAdaptor::setVolume(double volume) {
     m_service.hub().call([this, volume] { m_remote.setVolume(volume); });
 }
@@ -75,6 +79,10 @@ void MprisPlayerAdaptor::announce(const RemoteChanges& changes) {
         changed.insert(QStringLiteral("Metadata"), metadataOf(state));
     if (changes.volume)
         changed.insert(QStringLiteral("Volume"), state.volume / 100.0);
+    if (changes.chapters) {
+        changed.insert(QStringLiteral("CanGoNext"), state.chapters);
+        changed.insert(QStringLiteral("CanGoPrevious"), state.chapters);
+    }
     if (changed.isEmpty())
         return;
     QDBusMessage signal = QDBusMessage::createSignal(
@@ -87,6 +95,14 @@ void MprisPlayerAdaptor::announce(const RemoteChanges& changes) {
 void MprisPlayerAdaptor::announceJump(const std::optional<std::int64_t>& position) {
     if (position)
         emit Seeked(static_cast<qlonglong>(*position));
+}
+
+void MprisPlayerAdaptor::Next() {
+    m_service.hub().call([this] { m_remote.next(); });
+}
+
+void MprisPlayerAdaptor::Previous() {
+    m_service.hub().call([this] { m_remote.previous(); });
 }
 
 void MprisPlayerAdaptor::Pause() {

@@ -22,9 +22,9 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(qlonglong Position READ position)
     Q_PROPERTY(double MinimumRate READ rate CONSTANT)
     Q_PROPERTY(double MaximumRate READ rate CONSTANT)
-    // A disc is one track here.
-    Q_PROPERTY(bool CanGoNext READ no CONSTANT)
-    Q_PROPERTY(bool CanGoPrevious READ no CONSTANT)
+    // A disc is one track here; next and previous skip its chapters.
+    Q_PROPERTY(bool CanGoNext READ canGo)
+    Q_PROPERTY(bool CanGoPrevious READ canGo)
     Q_PROPERTY(bool CanPlay READ yes CONSTANT)
     Q_PROPERTY(bool CanPause READ yes CONSTANT)
     Q_PROPERTY(bool CanSeek READ yes CONSTANT)
@@ -45,11 +45,11 @@ public:
     void setVolume(double volume);
     double rate() const { return 1.0; }
     bool yes() const { return true; }
-    bool no() const { return false; }
+    bool canGo();
 
 public slots:
-    void Next() {}
-    void Previous() {}
+    void Next();
+    void Previous();
     void Pause();
     void PlayPause();
     void Stop();

@@ -23,6 +23,11 @@ TimerDriver::TimerDriver(ViewHub& hub) : m_hub(hub) {
     m_movieTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_movieTimer, &QTimer::timeout, this, &TimerDriver::movieTick);
     connect(&m_checkCdTimer, &QTimer::timeout, this, &TimerDriver::checkCdTick);
+    connect(&m_resumeTimer, &QTimer::timeout, this, [this] {
+        tick(m_resumeTickRunning,
+             [](ViewHub& hub) { hub.program().mainForm().resumeTimer_Timer(); });
+        apply();
+    });
 }
 
 void TimerDriver::tick(bool& running, void (*handler)(ViewHub&)) {
@@ -60,10 +65,12 @@ void TimerDriver::apply() {
     if (!main || m_hub.ending()) {
         m_movieTimer.stop();
         m_checkCdTimer.stop();
+        m_resumeTimer.stop();
         return;
     }
     match(m_movieTimer, main->movieTimer, m_idleTicks >= kIdleTicksBeforeSlowing ? kSlowFactor : 1);
     match(m_checkCdTimer, main->tmrCheckCD);
+    match(m_resumeTimer, main->resumeTimer);
 }
 
 } // namespace lumadisc

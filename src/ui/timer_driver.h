@@ -7,7 +7,7 @@ namespace lumadisc {
 
 class ViewHub;
 
-// Drives the main window's two timers from their core Timer controls. A tick never starts while
+// Drives the main window's timers from their core Timer controls. A tick never starts while
 // the previous tick of the same timer is still running (a message box or menu it opened runs a
 // nested event loop in which Qt keeps firing timers).
 //
@@ -33,8 +33,10 @@ private:
     ViewHub& m_hub;
     QTimer m_movieTimer;
     QTimer m_checkCdTimer;
+    QTimer m_resumeTimer;
     bool m_movieTickRunning = false;
     bool m_checkCdTickRunning = false;
+    bool m_resumeTickRunning = false;
     int m_idleTicks = 0;
 };
 

@@ -56,6 +56,7 @@ void ViewHub::connectMainView() {
     click(&MainWindowView::ffClicked, &MainForm::ffButton_Click);
     click(&MainWindowView::muteClicked, &MainForm::muteStatus_Click);
     click(&MainWindowView::stageDoubleClicked, &MainForm::FullScreen);
+    click(&MainWindowView::resumeNoticeClicked, &MainForm::resumeNotice_Click);
 
     // The handlers take positions in twips.
     const ScreenMetrics screen = m_program.svc.windows.screen();

@@ -97,6 +97,7 @@ void OptionsDialog::dvdsList_Click(std::int16_t index) {
             p.svc.engine.addItem("dvd://" + state.selectedDrive, state.engineOptions, 2, 0);
             p.svc.clock.sleep(500);
             main.playButton_Click();
+            main.discStarted();
             return;
         } catch (const std::exception&) {
             // Handled below, exactly as a disc that is not a video disc.

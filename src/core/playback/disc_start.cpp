@@ -117,6 +117,7 @@ void MainForm::tmrCheckCD_Timer() {
 void MainForm::discStartFailed(const std::string& message) {
     Program& p = m_program;
     timeElapsed.caption = "";
+    hideResumeNotice();
     p.svc.barMovie.setVariable(movievar::barDvdName, "<No DVD Drive is selected>");
     p.svc.playerMovie.setVariable(movievar::playerFilename, "Lumadisc");
     // Marked before the message box: its event loop runs the disc watch.

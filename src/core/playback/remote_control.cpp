@@ -43,6 +43,9 @@ RemoteChanges RemoteControl::refresh() {
             next.lengthSeconds = std::max(0L, engine.lengthSeconds());
         }
         next.volume = p.mainForm().volumeSlider.value;
+        // As the status tick found it.
+        next.chapters =
+            next.status != PlaybackStatus::Stopped && p.mainForm().shownChapterCount() > 1;
     } catch (const std::exception&) {
         // Like the status tick, a failing read is tried again on the next refresh.
         return {};
@@ -50,7 +53,7 @@ RemoteChanges RemoteControl::refresh() {
     const RemoteChanges changes{next.status != m_state.status,
                                 next.track != m_state.track || next.title != m_state.title ||
                                     next.lengthSeconds != m_state.lengthSeconds,
-                                next.volume != m_state.volume,
+                                next.volume != m_state.volume, next.chapters != m_state.chapters,
                                 // Refreshes follow each other within a second while playing.
                                 m_state.elapsedSeconds >= 0 && next.elapsedSeconds >= 0 &&
                                     next.track == m_state.track &&

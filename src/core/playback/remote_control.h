@@ -23,6 +23,8 @@ struct RemoteState {
     int volume = 0;
     // The elapsed time at the refresh, -1 while stopped.
     long elapsedSeconds = -1;
+    // A title with more than one chapter plays: next and previous go from chapter to chapter.
+    bool chapters = false;
 };
 
 // Which parts of the state differ from the previous refresh.
@@ -30,6 +32,7 @@ struct RemoteChanges {
     bool status = false;
     bool metadata = false;
     bool volume = false;
+    bool chapters = false;
     // The position jumped (the bar's forward and back, the knob, the progress bar): more than
     // playing on could move it between two refreshes.
     bool seeked = false;
@@ -57,6 +60,8 @@ public:
     void pause() { command("Pause"); }
     void playPause() { command("PlayPause"); }
     void stop() { command("Stop"); }
+    void next() { command("Next"); }
+    void previous() { command("Previous"); }
     // Moves by `offset`, kept within the title. Returns the new position, or nothing when no
     // title with a known length is loaded.
     std::optional<std::int64_t> seek(std::int64_t offset);

@@ -1,6 +1,7 @@
 // The main window's transport commands and its status tick.
 #include "core/options/options_dialog.h"
 #include "core/platform/clock.h"
+#include "core/platform/disc_info.h"
 #include "core/platform/drives.h"
 #include "core/platform/window_system.h"
 #include "core/playback/player_engine.h"
@@ -9,6 +10,8 @@
 #include "core/skin/movie_variables.h"
 #include "core/skin/skin_movie.h"
 #include "core/text_util.h"
+
+#include <algorithm>
 
 namespace lumadisc {
 
@@ -23,18 +26,21 @@ std::string twoDigits(long value) {
 } // namespace
 
 void MainForm::pauseButton_Click() {
+    hideResumeNotice();
     PlayerEngine& engine = m_program.svc.engine;
     if (engineActive(engine) && engine.isPlaying())
         engine.pause();
 }
 
 void MainForm::ffButton_Click() {
+    hideResumeNotice();
     PlayerEngine& engine = m_program.svc.engine;
     if (engineActive(engine) && engine.isPlaying())
         engine.jump(1);
 }
 
 void MainForm::rewindButton_Click() {
+    hideResumeNotice();
     PlayerEngine& engine = m_program.svc.engine;
     if (engineActive(engine) && engine.isPlaying())
         engine.jump(-1);
@@ -43,10 +49,12 @@ void MainForm::rewindButton_Click() {
 void MainForm::stopButton_Click() {
     if (timeElapsed.caption == m_program.text("020", "LOADING..."))
         return;
+    hideResumeNotice();
     movieProgress.value = 0;
     timeElapsed.caption = "";
     PlayerEngine& engine = m_program.svc.engine;
     if (engineActive(engine)) {
+        rememberPlace();
         engine.stop();
         m_program.svc.clock.sleep(500);
         m_program.state.userStopped = true;
@@ -84,8 +92,10 @@ void MainForm::player_Command(const std::string& command, const std::string& arg
         DragWindow(WindowId::Main);
     } else if (command == "IDC_FS_KnobReleased") {
         PlayerEngine& engine = m_program.svc.engine;
-        if (engineActive(engine))
+        if (engineActive(engine)) {
+            hideResumeNotice();
             engine.setPosition(static_cast<float>(leadingNumber(args) / 100));
+        }
     }
 }
 
@@ -124,6 +134,10 @@ void MainForm::movieTimer_Timer() {
         const bool playing = engine.isPlaying();
         if (position < 0 && !playing) {
             if (playButton.enabled) {
+                // A disc that replaces the one playing shows "LOADING..." until it plays; the
+                // offer to resume it stays.
+                if (timeElapsed.caption != p.text("020", "LOADING..."))
+                    hideResumeNotice();
                 EnableTransport(false);
                 movieProgress.value = 0;
                 timeElapsed.caption = "";
@@ -143,6 +157,7 @@ void MainForm::movieTimer_Timer() {
                 logoHide.visible = true;
             if (!p.state.userStopped)
                 tmrCheckCD.enabled = true;
+            showChapters(-1, 0, 0);
         } else if (playing) {
             long elapsed = engine.elapsedSeconds();
             long length = engine.lengthSeconds();
@@ -159,10 +174,59 @@ void MainForm::movieTimer_Timer() {
                 p.svc.barMovie.setVariable(movievar::barDvdName, filename);
             tmrCheckCD.enabled = false;
             p.state.userStopped = false;
+            showChapters(engine.title(), engine.chapter(), engine.chapterCount());
         }
     } catch (const std::exception&) {
         // The tick runs again 10 ms later.
     }
+}
+
+void MainForm::nextChapter() {
+    PlayerEngine& engine = m_program.svc.engine;
+    const int chapter = engine.chapter();
+    if (engine.title() < 1 || chapter < 1 || chapter >= engine.chapterCount())
+        return;
+    hideResumeNotice();
+    engine.setChapter(chapter + 1);
+}
+
+// As a remote's previous: the chapter before, or the start of the first.
+void MainForm::previousChapter() {
+    PlayerEngine& engine = m_program.svc.engine;
+    const int chapter = engine.chapter();
+    if (engine.title() < 1 || chapter < 1)
+        return;
+    hideResumeNotice();
+    engine.setChapter(std::max(1, chapter - 1));
+}
+
+void MainForm::showChapters(int title, int chapter, int chapterCount) {
+    if (title < 1 || chapter < 1 || chapterCount < 1)
+        title = chapter = chapterCount = 0;
+    ChapterDisplay& shown = m_chaptersShown;
+    Program& p = m_program;
+    if (chapter != shown.chapter)
+        p.svc.playerMovie.setVariable(movievar::playerChapter, std::to_string(chapter));
+    if (chapterCount != shown.count)
+        p.svc.playerMovie.setVariable(movievar::playerChapterCount, std::to_string(chapterCount));
+    if (chapter != shown.chapter || chapterCount != shown.count)
+        p.svc.barMovie.setVariable(
+            movievar::barChapter,
+            chapter > 0 ? std::to_string(chapter) + "/" + std::to_string(chapterCount) : "");
+    if (title != shown.title) {
+        // The starts after the first, as fractions of the title's length, from the disc's facts.
+        std::string marks;
+        const DiscFacts* disc = p.state.disc ? &*p.state.disc : nullptr;
+        if (disc && title >= 1 && title <= static_cast<int>(disc->titles.size())) {
+            const TitleInfo& info = disc->titles[static_cast<std::size_t>(title - 1)];
+            for (std::size_t i = 1; info.lengthMs > 0 && i < info.chapterStartsMs.size(); ++i)
+                marks += (marks.empty() ? "" : ",") +
+                         singleToText(static_cast<float>(info.chapterStartsMs[i]) /
+                                      static_cast<float>(info.lengthMs));
+        }
+        p.svc.playerMovie.setVariable(movievar::playerChapterMarks, marks);
+    }
+    shown = {title, chapter, chapterCount};
 }
 
 } // namespace lumadisc

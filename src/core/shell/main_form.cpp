@@ -43,6 +43,10 @@ MainForm::MainForm(Program& program) : m_program(program) {
     movieProgress.bounds = {8, 388, 369, 8};
     movieTimer = {true, 10};
     tmrCheckCD = {false, 100};
+    // A line along the foot of the stage.
+    resumeNotice.bounds = {10, 244, 365, 30};
+    resumeNotice.visible = false;
+    resumeTimer = {false, 8000};
     tempImages.pattern = "IMG_*.jpg";
 }
 
@@ -140,6 +144,7 @@ bool MainForm::LoadConfigurations() {
 }
 
 void MainForm::Form_Unload(int /*cancel*/) {
+    rememberPlace();
     StopHook();
     m_program.unload(WindowId::About);
     m_program.unload(WindowId::Options);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/platform/disc_info.h"
 #include "core/shell/settings_record.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,9 @@ struct ProgramState {
     // The disc whose start failed (its identity): the disc watch leaves it alone until it
     // changes or leaves the drive.
     std::string failedDisc;
+    // The structure of the disc started last, read once as it starts; nothing when it has none
+    // that can be read.
+    std::optional<DiscFacts> disc;
 
     // The OK and Cancel texts of the current language.
     std::string okText;

@@ -2,6 +2,7 @@
 
 #include "core/options/options_dialog.h"
 #include "core/platform/window_system.h"
+#include "core/playback/disc_menus.h"
 #include "core/playback/player_engine.h"
 #include "core/shell/main_form.h"
 #include "core/shell/program.h"
@@ -47,7 +48,9 @@ void showHelpMenu(Program& p, Index) {
     popup(p, p.optionsDialog().helpMenu);
 }
 
+// Ends the process on the spot; the place of the title playing is remembered first.
 void endAtOnce(Program& p, Index) {
+    p.mainForm().rememberPlace();
     p.svc.windows.endProcessNow();
 }
 
@@ -137,6 +140,14 @@ void openOptions(Program& p, Index) {
     p.mainForm().optionsMenuCommand_Click();
 }
 
+template <DiscChoice choice> void choose(Program& p, Index) {
+    chooseOnDisc(p, choice);
+}
+
+template <PlayerEngine::DiscMenu menu> void discMenu(Program& p, Index) {
+    p.svc.engine.showDiscMenu(menu);
+}
+
 // clang-format off
 constexpr Action kActions[] = {
     // command       keys            key use         menu item         remote       procedure
@@ -163,8 +174,17 @@ constexpr Action kActions[] = {
     {"navleft",      "Left",         Once,           "",               "",          navigateLeft},
     {"enter",        "Return Enter", Once,           "",               "",          activate},
     {"ID_FS_exit",   "",             Once,           "",               "Quit",      closeBar},
+    {"nextchapter",  "PgDown",       Once,           "",               "Next",      on<&MainForm::nextChapter>},
+    {"prevchapter",  "PgUp",         Once,           "",               "Previous",  on<&MainForm::previousChapter>},
+    {"titles",       "",             Once,           "",               "",          choose<DiscChoice::Title>},
+    {"audio",        "",             Once,           "",               "",          choose<DiscChoice::Audio>},
+    {"subtitles",    "",             Once,           "",               "",          choose<DiscChoice::Subtitles>},
+    {"angles",       "",             Once,           "",               "",          choose<DiscChoice::Angle>},
+    {"titlemenu",    "T",            Once,           "",               "",          discMenu<PlayerEngine::DiscMenu::Title>},
+    {"rootmenu",     "R",            Once,           "",               "",          discMenu<PlayerEngine::DiscMenu::Root>},
     {"",             "Space",        Once,           "",               "PlayPause", playOrPause},
     {"",             "Esc",          FullScreenOnly, "",               "",          on<&MainForm::FullScreen>},
+    {"",             "Y",            Once,           "",               "",          on<&MainForm::resumeNotice_Click>},
     {"",             "",             Once,           "",               "Raise",     raise},
     {"",             "",             Once,           "dvdsList",       "",          driveChosen},
     {"",             "",             Once,           "exitCommand",    "",          on<&OptionsDialog::exitCommand_Click>},

@@ -199,7 +199,7 @@ TEST_F(Remote, TransportCommandsRunTheControlBarsProcedures) {
         EXPECT_EQ(viaRemote.empty(), c.position < 0) << "the remote's " << c.method;
     }
     EXPECT_TRUE(state().userStopped);
-    EXPECT_FALSE(remote->command("Next")) << "a disc is one track";
+    EXPECT_FALSE(remote->command("Seek")) << "a method without an action";
     EXPECT_FALSE(remote->command("play"));
 }
 
