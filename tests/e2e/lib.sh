@@ -25,17 +25,6 @@ start_lumadisc() {
     E2E_PIDS+=("$LUMADISC_PID")
 }
 
-# Waits (up to $2 seconds, default 15) until a visible window's name matches $1; prints its id.
-wait_window() {
-    local id
-    for _ in $(seq $((${2:-15} * 10))); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
 # The two windows of the running program, by class and size: BAR and MAIN ids.
 find_windows() {
     for _ in $(seq 150); do
@@ -66,6 +55,17 @@ wait_exit() {
         sleep 0.1
     done
     fail "process $1 did not end"
+}
+# Ends the program with the control bar's exit button.
+exit_lumadisc() {
+    press_bar exit
+    wait_exit "$LUMADISC_PID"
+}
+# Starts the program on the disc $1 and waits until its picture shows.
+start_playing() {
+    start_lumadisc "$1"
+    find_windows
+    poll 20 "${2:-$1} did not play" picture_shown
 }
 
 # Areas of the two windows that the tests read: "WINDOW X Y WIDTH HEIGHT" inside the window.
@@ -175,14 +175,15 @@ popups() {
 }
 
 # Waits for a pop-up window; POPUP is its id.
-wait_popup() {
-    POPUP=""
-    for _ in $(seq 60); do
-        POPUP=$(popups | head -1)
-        [[ -n "$POPUP" ]] && return 0
-        sleep 0.25
-    done
-    fail "no pop-up menu appeared"
+wait_popup() { poll 15 "no pop-up menu appeared" 'POPUP=$(popups | head -1); [[ -n $POPUP ]]'; }
+
+# Whether the pop-up's items show the text $1; with $2 = N only the top 1/N of them is read.
+popup_shows() {
+    local size
+    size=$(geometry_of "$POPUP")
+    size=${size%%+*}
+    grab "POPUP 4 2 $((${size%x*} - 8)) $(((${size#*x} - 4) / ${2:-1}))" popup-items
+    shows_text popup-items "$1" DejaVu-Sans 12 dark
 }
 
 # Clicks the pop-up's item at $1 pixels from its top.
@@ -194,27 +195,22 @@ click_popup() {
 }
 
 # Waits for a message box (a dialog window) titled $1; MESSAGE_BOX is its id.
-wait_message_box() {
-    local id
-    MESSAGE_BOX=""
-    for _ in $(seq 60); do
-        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
-            if xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _WINDOW_TYPE_DIALOG; then
-                MESSAGE_BOX=$id
-                return 0
-            fi
-        done
-        sleep 0.25
+dialog_titled() {
+    for MESSAGE_BOX in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
+        xprop -id "$MESSAGE_BOX" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _WINDOW_TYPE_DIALOG && return 0
     done
-    fail "no message box titled $1"
+    return 1
+}
+wait_message_box() { poll 15 "no message box titled $1" dialog_titled "$1"; }
+
+# Visible windows named "Lumadisc" other than the program's two: message boxes.
+message_boxes() {
+    xdotool search --onlyvisible --name '^Lumadisc$' 2>/dev/null | grep -vx -e "$BAR" -e "$MAIN" || true
 }
 
 # Whether the message box says $1 beside its icon.
 message_says() {
-    local width
-    width=$(geometry_of "$MESSAGE_BOX")
-    width=${width%%x*}
-    grab "MESSAGE_BOX 50 0 $((width - 50)) 30" message-text
+    grab "MESSAGE_BOX 50 0 $(($(geometry_of "$MESSAGE_BOX" | cut -dx -f1) - 50)) 30" message-text
     shows_text message-text "$1" DejaVu-Sans 12 dark
 }
 
@@ -239,4 +235,25 @@ dismiss_message_box() {
         sleep 0.25
     done
     fail "the message box stayed"
+}
+
+# A session bus of the test's own, for the remote control.
+start_session_bus() {
+    local bus
+    bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
+    E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
+}
+pc() { playerctl -p lumadisc "$@" 2>/dev/null || true; }
+# The position in whole seconds, as the remote control reports it.
+seconds() { pc position | awk '{ printf "%d", $1 }'; }
+# Presses the bar's enter until the sample disc's title has played 3 s (the menu may not be
+# ready for the first press).
+play_sample_title() {
+    for i in $(seq 150); do
+        ((i % 30 == 1)) && press_bar enter
+        (($(seconds) >= 3)) && return 0
+        sleep 0.1
+    done
+    fail "the sample title did not play"
 }

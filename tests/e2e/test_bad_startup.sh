@@ -1,33 +1,10 @@
 #!/usr/bin/env bash
 # Bad surroundings at start-up, by kind, each with its documented reaction:
-# - "Config.cfg" as a FIFO: no settings file; start-up goes on and replaces it with the defaults;
-# - XDG_RUNTIME_DIR naming a missing folder: a second copy is still refused;
 # - a skin that is broken, has no size or runs a script that never returns: a message box
 #   titled "Lumadisc" says so, and the program ends with a non-zero status;
 # - no display: a clear message and status 1, no abort.
 source "$(dirname "$0")/lib.sh"
 start_display
-
-mkfifo "$APP/Config.cfg"
-start_lumadisc
-find_windows
-poll 5 "Config.cfg was not replaced by a settings file" test -f "$APP/Config.cfg"
-[[ $(head -c 11 "$APP/Config.cfg") == English.ini ]] || fail "Config.cfg does not hold the defaults"
-
-# The first copy is still running, with the lock where XDG_RUNTIME_DIR says. A second copy that
-# finds XDG_RUNTIME_DIR missing falls back, and so does a third: the third is refused.
-press_bar exit
-wait_exit "$LUMADISC_PID"
-XDG_RUNTIME_DIR=/nonexistent/runtime start_lumadisc
-find_windows
-XDG_RUNTIME_DIR=/nonexistent/runtime start_lumadisc
-wait_message_box Warning
-shot second-copy
-dismiss_message_box
-second=$LUMADISC_PID
-wait_exit "$second"
-press_bar exit
-wait_exit "${E2E_PIDS[-2]}"
 
 # Broken skins. Each run gets the shipped skins back first.
 cp -r "$APP/Resources" "$E2E_DIR/skins"

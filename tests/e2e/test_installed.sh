@@ -8,12 +8,9 @@ cmake --install "$LUMADISC_BUILD_DIR" --prefix "$prefix" >"$E2E_DIR/install.log"
     fail "cmake --install failed: $(tail -3 "$E2E_DIR/install.log")"
 APP="$prefix/bin"
 start_display
-start_lumadisc "$DISC_DIR/lumadisc-sample.iso"
-find_windows
-poll 20 "the installed program did not play the disc" picture_shown
+start_playing "$DISC_DIR/lumadisc-sample.iso" "the installed program: the disc"
 [[ -f "$XDG_CONFIG_HOME/lumadisc/Config.cfg" ]] || fail "no settings in \$XDG_CONFIG_HOME/lumadisc"
 [[ ! -e "$APP/Config.cfg" ]] || fail "settings written beside the installed executable"
 shot playing
-press_bar exit
-wait_exit "$LUMADISC_PID"
+exit_lumadisc
 echo "PASS"

@@ -4,31 +4,15 @@
 # sent when something changes, not on every tick; Raise brings the main window back and Quit
 # ends the program.
 source "$(dirname "$0")/lib.sh"
-
-bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
-E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
+start_session_bus
 start_display
 
 NAME=org.mpris.MediaPlayer2.lumadisc
-OBJECT=/org/mpris/MediaPlayer2
-pc() { playerctl -p lumadisc "$@" 2>/dev/null || true; }
-property() {
-    gdbus call --session --dest "$NAME" --object-path "$OBJECT" \
-        --method org.freedesktop.DBus.Properties.Get "$1" "$2"
-}
-# Waits up to 15 s until `playerctl ARGS` prints the first argument.
-wait_for() {
-    local expected=$1
-    shift
-    for _ in $(seq 150); do
-        [[ "$(pc "$@")" == "$expected" ]] && return 0
-        sleep 0.1
-    done
-    fail "playerctl $* says '$(pc "$@")', expected '$expected'"
-}
-# The position in whole seconds.
-seconds() { pc position | awk '{ printf "%d", $1 }'; }
+call() { gdbus call --session --dest "$NAME" --object-path /org/mpris/MediaPlayer2 --method "$@" 2>&1; }
+property() { call org.freedesktop.DBus.Properties.Get "$@"; }
+says() { [[ "$(pc "${@:2}")" == "$1" ]]; }
+# Waits until `playerctl ARGS` prints the first argument.
+wait_for() { poll 15 "playerctl ${*:2} does not say '$1'" says "$@"; }
 
 start_lumadisc "$DISC_DIR/lumadisc-sample.iso"
 find_windows
@@ -41,16 +25,10 @@ wait_for LUMADISC_SAMPLE metadata title
 [[ $(property org.mpris.MediaPlayer2 Identity) == "(<'Lumadisc'>,)" ]] || fail "identity"
 [[ $(property org.mpris.MediaPlayer2 DesktopEntry) == "(<'com.quorvane.Lumadisc'>,)" ]] || fail "desktop entry"
 
-# The menu's button starts the 20 s title, which has a length to seek in. The press is repeated
-# in case the menu was not ready for it yet.
-for i in $(seq 150); do
-    ((i % 30 == 1)) && press_bar enter
-    length=$(pc metadata mpris:length)
-    ((${length:-0} >= 15000000)) && break
-    sleep 0.1
-done
+# The menu's button starts the 20 s title, which has a length to seek in.
+play_sample_title
+length=$(pc metadata mpris:length)
 ((${length:-0} >= 15000000)) || fail "the title's length is '$length'"
-sleep 1
 shot playing
 
 pc pause
@@ -68,17 +46,9 @@ wait_for 0.570000 volume
 
 # A disc seeks to whole units of its own, so the position may land a second before 12 s.
 pc position 12
-for _ in $(seq 50); do
-    (($(seconds) >= 11)) && break
-    sleep 0.1
-done
-(($(seconds) >= 11)) || fail "SetPosition to 12 s left the position at $(pc position)"
+poll 5 "SetPosition to 12 s did not reach 11 s" '(($(seconds) >= 11))'
 pc position 5-
-for _ in $(seq 50); do
-    (($(seconds) < 10)) && break
-    sleep 0.1
-done
-(($(seconds) < 10)) || fail "seeking back 5 s left the position at $(pc position)"
+poll 5 "seeking back 5 s from 12 s did not go below 10 s" '(($(seconds) < 10))'
 
 pc stop
 wait_for Stopped status
@@ -86,31 +56,23 @@ wait_for Stopped status
 
 # Changes were announced once each: the 100 Hz tick sends nothing while nothing changes.
 sleep 1
-grep -q "'PlaybackStatus': <'Paused'>" "$E2E_DIR/signals.log" || fail "no signal for the pause"
-grep -q "'Volume': <0.29999999999999999>\|'Volume': <0.3>" "$E2E_DIR/signals.log" ||
-    fail "no signal for the volume"
-grep -q "'xesam:title': <'LUMADISC_SAMPLE'>" "$E2E_DIR/signals.log" || fail "no signal for the title"
-grep -q "Player.Seeked (int64 12000000" "$E2E_DIR/signals.log" || fail "no Seeked for SetPosition"
-changes=$(grep -c PropertiesChanged "$E2E_DIR/signals.log" || true)
-((changes <= 20)) || fail "$changes change signals: $(cat "$E2E_DIR/signals.log")"
-grep -q "'Position'" "$E2E_DIR/signals.log" && fail "the position was sent as a change"
+signals="$E2E_DIR/signals.log"
+grep -q "'PlaybackStatus': <'Paused'>" "$signals" || fail "no signal for the pause"
+grep -q "'Volume': <0.29999999999999999>\|'Volume': <0.3>" "$signals" || fail "no signal for the volume"
+grep -q "'xesam:title': <'LUMADISC_SAMPLE'>" "$signals" || fail "no signal for the title"
+grep -q "Player.Seeked (int64 12000000" "$signals" || fail "no Seeked for SetPosition"
+changes=$(grep -c PropertiesChanged "$signals" || true)
+((changes <= 20)) || fail "$changes change signals: $(cat "$signals")"
+grep -q "'Position'" "$signals" && fail "the position was sent as a change"
 
 # Raise shows the main window that the control bar's minimise button hid.
+viewable() { xwininfo -id "$MAIN" | grep -q IsViewable; }
 press_bar mini
-for _ in $(seq 100); do
-    xwininfo -id "$MAIN" | grep -q IsViewable || break
-    sleep 0.1
-done
-xwininfo -id "$MAIN" | grep -q IsViewable && fail "minimising did not hide the main window"
-gdbus call --session --dest "$NAME" --object-path "$OBJECT" --method org.mpris.MediaPlayer2.Raise >/dev/null
-for _ in $(seq 100); do
-    xwininfo -id "$MAIN" | grep -q IsViewable && break
-    sleep 0.1
-done
-xwininfo -id "$MAIN" | grep -q IsViewable || fail "Raise did not show the main window"
+poll 10 "minimising did not hide the main window" '! viewable'
+call org.mpris.MediaPlayer2.Raise >/dev/null
+poll 10 "Raise did not show the main window" viewable
 
 # Quit answers, then ends the program as the control bar's exit does.
-[[ $(gdbus call --session --dest "$NAME" --object-path "$OBJECT" \
-    --method org.mpris.MediaPlayer2.Quit 2>&1) == "()" ]] || fail "Quit got no answer"
+[[ $(call org.mpris.MediaPlayer2.Quit) == "()" ]] || fail "Quit got no answer"
 wait_exit "$LUMADISC_PID" 15
 echo "PASS"

@@ -16,12 +16,9 @@ grab time no-time
 grab title idle-title
 shows_text idle-title Lumadisc DejaVu-Sans-Bold 12 || fail "the title is not Lumadisc"
 shot idle
-press_bar exit
-wait_exit "$LUMADISC_PID"
+exit_lumadisc
 
-start_lumadisc "$DISC_DIR/lumadisc-sample.iso"
-find_windows
-poll 20 "the disc's menu did not appear" picture_shown
+start_playing "$DISC_DIR/lumadisc-sample.iso"
 sleep 1
 grab stage menu
 area_shows title LUMADISC_SAMPLE DejaVu-Sans-Bold 12 || fail "title is not the disc's label"
@@ -81,6 +78,5 @@ sleep 0.2
 xdotool mouseup 1
 poll 5 "the bar did not follow the drag" '[[ $(origin_of "$BAR") == "$((x - 100)) $((y - 50))" ]]'
 
-press_bar exit
-wait_exit "$LUMADISC_PID"
+exit_lumadisc
 echo "PASS"

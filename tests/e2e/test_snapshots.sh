@@ -13,16 +13,10 @@ echo "not ours" >"$TEMP/IMG_00001.jpg"
 # Destination $1, style $2, snapshot folder $3: a snapshot once the ending disc's title plays.
 snapshot_with() {
     write_config "${3:-$SHOTS}" "$1" "$2"
-    start_lumadisc "$DISC_DIR/ending.iso"
-    find_windows
-    poll 20 "destination $1: the title did not play" picture_shown
+    start_playing "$DISC_DIR/ending.iso" "destination $1: the title"
     grab stage "stage-$1"
     press_bar snapshot
     sleep 1
-}
-stop_lumadisc() {
-    press_bar exit
-    wait_exit "$LUMADISC_PID"
 }
 no_jpeg_in() { [[ -z $(find "$@" -maxdepth 1 -name 'IMG_*.jpg') ]]; }
 # Fails unless $1 is a 720 x 576 picture of format $2 that looks like the stage's grab $3.
@@ -36,14 +30,14 @@ check_picture() {
 
 snapshot_with 0 0
 check_picture "$SHOTS/IMG_00001.jpg" JPEG stage-0
-stop_lumadisc
+exit_lumadisc
 
 snapshot_with 1 0
 xclip -selection clipboard -t image/png -o >"$E2E_DIR/clipboard.png" || fail "no picture to paste"
 check_picture "$E2E_DIR/clipboard.png" PNG stage-1
 no_jpeg_in "$TEMP"/lumadisc-* || fail "the clipboard's working folder kept a JPEG"
 [[ $(cat "$TEMP/IMG_00001.jpg") == "not ours" ]] || fail "another program's file in TEMP was lost"
-stop_lumadisc
+exit_lumadisc
 
 # GNOME only here (Qt draws its message boxes differently there), its settings in a keyfile.
 export XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile
@@ -55,7 +49,7 @@ no_jpeg_in "$XDG_DATA_HOME/lumadisc" || fail "the wallpaper's JPEG was kept"
 [[ $(gsettings get org.gnome.desktop.background picture-uri) == "'file://$bitmap'" &&
     $(gsettings get org.gnome.desktop.background picture-options) == "'stretched'" ]] ||
     fail "GNOME's wallpaper is not the stretched bitmap"
-stop_lumadisc
+exit_lumadisc
 unset XDG_CURRENT_DESKTOP
 [[ $(ls "$SHOTS") == IMG_00001.jpg ]] || fail "destination 1 or 2 wrote into the snapshot folder"
 
@@ -74,4 +68,4 @@ message_is_critical || fail "the disk-space message has no critical icon"
 shot disk-full
 dismiss_message_box
 [[ $(ls "$full") == filler ]] || fail "a snapshot was written to the full folder"
-stop_lumadisc
+exit_lumadisc

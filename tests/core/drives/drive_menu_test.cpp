@@ -22,9 +22,10 @@ protected:
     // The user is told the disc is no video disc, and the display shows no drive.
     void expectRefused(const std::string& what) {
         ASSERT_EQ(h.dialogs.shown.size(), 1u) << what << ": no message, or more than one";
-        EXPECT_EQ(h.dialogs.shown[0].text, "Please insert a valid Video DVD.") << what;
-        EXPECT_EQ(h.dialogs.shown[0].title, "Lumadisc") << what;
-        EXPECT_EQ(h.dialogs.shown[0].icon, MessageIcon::Critical) << what;
+        const auto& [text, buttons, icon, title] = h.dialogs.shown[0];
+        EXPECT_EQ(std::tuple(text, icon, title),
+                  std::tuple("Please insert a valid Video DVD.", MessageIcon::Critical, "Lumadisc"))
+            << what;
         EXPECT_EQ(main().timeElapsed.caption, "") << what;
         EXPECT_EQ(displayAtMessage, "<No DVD Drive is selected> | Lumadisc")
             << what << ": the display while the message is up";
@@ -88,10 +89,7 @@ TEST_F(DriveMenu, OnlyUdfDiscsWithAVideoFolderAreAccepted) {
     for (std::int16_t index : {1, 2, 3, 4}) {
         const std::string drive = state().driveLetters.at(index);
         h.engine.target.clear();
-        // Both tests are made whatever the first one says, and nothing is started.
-        const Names j = journalOf([&] { options().dvdsList_Click(index); });
-        EXPECT_EQ(inOrder(j, {"drives.volume " + drive, "drives.videoFolder " + drive}),
-                  (Names{"drives.volume " + drive, "drives.videoFolder " + drive}));
+        options().dvdsList_Click(index);
         EXPECT_EQ(h.engine.target, "") << drive << " was started";
         expectRefused(menu().at(index));
         // A refused choice is still remembered.

@@ -1,5 +1,5 @@
-// The options window: what it shows, OK with its restart question, Cancel, the folder button and
-// the Options command.
+// The options window: what it shows, OK with its restart question, Cancel, the folder button,
+// the Options command and the registration as the desktop's disc handler.
 #include "core/started_program.h"
 
 namespace lumadisc {
@@ -118,12 +118,11 @@ TEST_F(OptionsWindow, YesRestartsTheSelectedDriveWithTheNewSettings) {
     h.dialogs.answer = MessageResult::Yes;
     const Names journal = journalOf([&] { options().OKButton_Click(); });
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
-    const auto& question = h.dialogs.shown[0];
-    EXPECT_EQ(question.text, "The changes you have made require restarting the video. Do you "
-                             "want to restart?");
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_EQ(question.title, "Lumadisc");
+    const auto& [text, buttons, icon, title] = h.dialogs.shown[0];
+    EXPECT_EQ(std::tuple(text, buttons, icon, title),
+              std::tuple("The changes you have made require restarting the video. Do you want to "
+                         "restart?",
+                         MessageButtons::YesNo, MessageIcon::Question, "Lumadisc"));
     EXPECT_EQ(h.engine.target, "dvd:///dev/sr0") << "the disc was not started again";
     EXPECT_NE(std::find(journal.begin(), journal.end(), "engine.clearItems"), journal.end());
     EXPECT_EQ(state().settings.snapshotTarget, 1) << "the restart did not read the new file";
@@ -187,6 +186,38 @@ TEST(OptionsWindowEdges, OkKeepsValuesItCannotShowAndEnglishWithoutPacks) {
     EXPECT_EQ(options.cmbWallpaperType.listIndex, -1) << "a style that is no entry is selected";
     options.OKButton_Click();
     EXPECT_EQ(h.config(), configText({"English.ini", "/shots", 5, -1, 1, 7, 0}));
+}
+
+// Any non-zero setting registers this program, where the handler folder can be written; zero
+// removes the registration.
+TEST_F(OptionsWindow, AutoPlayRegistersThisProgramAsTheDiscHandlerOrRemovesIt) {
+    start();
+    const auto steps = [this](std::int16_t autoPlay) {
+        return journalOf([&] { options().RegisterAutoPlay(autoPlay); });
+    };
+    const auto nothingRegistered = [this] {
+        return !h.discHandlers.entry && !h.discHandlers.isDefault &&
+               !h.discHandlers.startsWithoutAsking;
+    };
+    for (std::int16_t on : {1, -1, 32767}) {
+        h.discHandlers.entry.reset();
+        EXPECT_EQ(steps(on), (Names{"handlers.openFolder", "handlers.startWithoutAsking",
+                                    "handlers.write", "handlers.makeDefault"}))
+            << "registering with " << on;
+        ASSERT_TRUE(h.discHandlers.entry) << "no handler entry written for " << on;
+        const DiscHandler& entry = *h.discHandlers.entry;
+        const std::string app = h.appFolder.str();
+        EXPECT_EQ(entry.action + "|" + entry.verb + "|" + entry.provider,
+                  "Play DVD|Play With Lumadisc|Quorvane Lumadisc");
+        EXPECT_EQ(entry.program, app + "/lumadisc") << "the handler must start this executable";
+        EXPECT_EQ(entry.icon, app + "/Resources/lumadisc.svg");
+    }
+    EXPECT_EQ(steps(0), (Names{"handlers.remove", "handlers.stopStartingWithoutAsking",
+                               "handlers.removeDefault"}));
+    EXPECT_TRUE(nothingRegistered()) << "unregistering left something behind";
+    h.discHandlers.folderWritable = false;
+    EXPECT_EQ(steps(1), Names{"handlers.openFolder"});
+    EXPECT_TRUE(nothingRegistered()) << "registered although the folder cannot be written";
 }
 
 } // namespace
