@@ -124,14 +124,13 @@ TEST_F(DriveMenu, AChosenDiscIsStartedStepByStepAfterThePlayingOneStopsAndFailur
             statusAtAdd = main().timeElapsed.caption;
     };
     main().logoHide.visible = false;
-    EXPECT_THAT(
-        journalOf([&] { options().dvdsList_Click(0); }),
-        ElementsAre(
-            "drives.volume D:", "drives.videoFolder D:", "bar.set _level0.dvdName.text=FILM (D:)",
-            "player.set _root.filename=FILM", "engine.clearItems", "sleep 500",
-            "engine.addItem dvd://D: mode=2 pos=0", "sleep 500", "engine.play",
-            "player.set _root.filename=FILM", "bar.set _level0.dvdName.text=FILM", "sleep 500",
-            "discInfo.read D:"));
+    EXPECT_THAT(journalOf([&] { options().dvdsList_Click(0); }),
+                ElementsAre("drives.volume D:", "drives.videoFolder D:",
+                            "bar.set _level0.dvdName.text=FILM (D:)",
+                            "player.set _root.filename=FILM", "engine.clearItems", "sleep 500",
+                            "engine.addItem dvd://D: mode=2 pos=0", "sleep 500", "engine.play",
+                            "player.set _root.filename=FILM", "bar.set _level0.dvdName.text=FILM",
+                            "sleep 500", "discInfo.read D:"));
     EXPECT_TRUE(framedBeforeWait) << "the loading frame was not up during the first wait";
     EXPECT_EQ(statusAtAdd, "LOADING...");
     EXPECT_EQ(h.engine.options.at(1), "no-overlay") << "the settings were not read again";
