@@ -22,20 +22,6 @@ using Volume = Drives::VolumeInfo;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// The entries of `wanted` that occur in `journal` in that order (all of them when the order holds).
-inline Names inOrder(const Names& journal, const Names& wanted) {
-    Names found;
-    auto next = journal.begin();
-    for (const auto& entry : wanted) {
-        const auto at = std::find(next, journal.end(), entry);
-        if (at != journal.end()) {
-            found.push_back(entry);
-            next = at + 1;
-        }
-    }
-    return found;
-}
-
 inline const SettingsRecord kSaved{"English.ini", "/home/user/Shots", 1, 0, 0, 0, 0};
 
 class StartedProgram : public ::testing::Test {

@@ -27,12 +27,8 @@ start_lumadisc() {
 
 # The two windows of the running program, by class and size: BAR and MAIN ids.
 find_windows() {
-    for _ in $(seq 150); do
-        BAR=$(window_of_size 800x100) MAIN=$(window_of_size 385x400)
-        [[ -n "$BAR" && -n "$MAIN" ]] && return 0
-        sleep 0.1
-    done
-    fail "the two windows did not appear"
+    poll 15 "the two windows did not appear" \
+        'BAR=$(window_of_size 800x100) MAIN=$(window_of_size 385x400); [[ -n $BAR && -n $MAIN ]]'
 }
 
 # Places of the control bar's buttons inside the bar movie.
@@ -48,14 +44,9 @@ press_bar() { click_bar ${BAR_BUTTON[$1]}; }
 
 shot() { import -window root "$E2E_SHOTS/$E2E_NAME-$1.png"; }
 
-# Waits until the process ends; fails after $2 seconds (default 10).
-wait_exit() {
-    for _ in $(seq $((${2:-10} * 10))); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    fail "process $1 did not end"
-}
+# Waits until the process $1 ends; fails after $2 seconds (default 10).
+ended() { ! kill -0 "$1" 2>/dev/null; }
+wait_exit() { poll "${2:-10}" "process $1 did not end" ended "$1"; }
 # Ends the program with the control bar's exit button.
 exit_lumadisc() {
     press_bar exit

@@ -7,7 +7,6 @@ source "$(dirname "$0")/lib.sh"
 start_display
 
 start_playing "$DISC_DIR/ending.iso"
-area_shows disc_name LUMADISC_ENDING DejaVu-Sans-Bold 11 || fail "bar does not name the disc"
 shot playing
 poll 20 "the end of the title did not bring back the loading frame" loading_frame_shown
 shot ended

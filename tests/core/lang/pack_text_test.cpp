@@ -78,22 +78,6 @@ TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {
         << "the values of keys 01 to 14, each followed by |";
 }
 
-TEST(ProfileGetString, DefaultsLoseTrailingBlanksAndTextIsCutToTheBuffer) {
-    const ProfileFile file("[P]\n05=abcdef\n06=\xC3\xA9\xC3\xA9\xC3\xA9\n");
-    EXPECT_EQ(file.getString("P", "06x", "fallback", 500), "fallback");
-    EXPECT_EQ(file.getString("Q", "05", "fallback", 500), "fallback");
-    EXPECT_EQ(file.getString("P", "07", "  lead and trail  ", 500), "  lead and trail");
-    EXPECT_EQ(file.getString("P", "07", "   ", 500), "");
-    EXPECT_EQ(ProfileFile("").getString("P", "05", "empty file", 500), "empty file");
-    // One character less than the buffer.
-    EXPECT_EQ(file.getString("P", "05", "", 4), "abc");
-    EXPECT_EQ(file.getString("P", "05", "", 7), "abcdef");
-    EXPECT_EQ(file.getString("P", "06", "", 3), "\xC3\xA9\xC3\xA9");
-    EXPECT_EQ(file.getString("P", "07", "\xE2\x82\xAC\xE2\x82\xAC", 2), "\xE2\x82\xAC");
-    EXPECT_EQ(file.getString("P", "05", "", 1), "");
-    EXPECT_EQ(file.getString("P", "05", "", 0), "");
-}
-
 // Hostile input in general is the fuzz corpus's; here the sizes a fixed buffer would cut.
 TEST(ProfileRobustness, LongLinesAndGarbageStillAnswer) {
     const ProfileFile longLine("[P]\n05=" + std::string(1 << 20, 'v') + "\n06=after\n");

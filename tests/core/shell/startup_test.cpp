@@ -47,7 +47,11 @@ TEST(StartUp, RunsItsStepsInOrder) {
     const Names steps{"instance.test", "instance.lock QuorvaneLumadisc",
                       "player.load " + app + "/Resources/Player.qml",
                       "bar.load " + app + "/Resources/GUI.qml", "drives.volume D:"};
-    EXPECT_EQ(inOrder(h.journal.entries, steps), steps);
+    Names taken; // the first call of each step, in the order they came
+    for (const std::string& entry : h.journal.entries)
+        if (std::ranges::count(steps, entry) && !std::ranges::count(taken, entry))
+            taken.push_back(entry);
+    EXPECT_EQ(taken, steps);
     EXPECT_FALSE(p.state.noDriveListed) << "the command line did not fill the drive menu";
 }
 
