@@ -165,6 +165,22 @@ popups() {
     return 0
 }
 
+# Drags window $1 by the point ($2, $3) inside it, by ($4, $5) in five steps, and waits until
+# the window has followed.
+drag() {
+    local x y
+    read -r x y < <(origin_of "$1")
+    xdotool mousemove $((x + $2)) $((y + $3)) mousedown 1
+    for step in 1 2 3 4 5; do
+        sleep 0.1
+        xdotool mousemove $((x + $2 + $4 * step / 5)) $((y + $3 + $5 * step / 5))
+    done
+    sleep 0.3
+    xdotool mouseup 1
+    poll 5 "a drag did not move the window by $4, $5" \
+        '[[ $(origin_of '"$1"') == "'"$((x + $4)) $((y + $5))"'" ]]'
+}
+
 # Waits for a pop-up window; POPUP is its id.
 wait_popup() { poll 15 "no pop-up menu appeared" 'POPUP=$(popups | head -1); [[ -n $POPUP ]]'; }
 

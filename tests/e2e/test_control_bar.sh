@@ -81,20 +81,8 @@ poll 10 "the main window did not come back" '[[ $(map_state "$MAIN") == IsViewab
 shot restored
 
 # Dragging the skins' backgrounds moves the windows through the window manager.
-drag() {
-    local window=$1 x y
-    read -r x y < <(origin_of "$1")
-    xdotool mousemove $((x + $2)) $((y + $3)) mousedown 1
-    for step in 1 2 3 4 5; do
-        sleep 0.1
-        xdotool mousemove $((x + $2 + 16 * step)) $((y + $3 - 8 * step))
-    done
-    sleep 0.3
-    xdotool mouseup 1
-    poll 5 "a drag did not move the window" '[[ $(origin_of "$window") == "$((x + 80)) $((y - 40))" ]]'
-}
-drag "$BAR" 450 14
-drag "$MAIN" 200 294
+drag "$BAR" 450 14 80 -40
+drag "$MAIN" 200 294 80 -40
 sleep 1
 shot dragged
 exit_lumadisc

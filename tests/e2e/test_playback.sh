@@ -68,15 +68,7 @@ area_matches stage frame || fail "the disc restarted after a stop"
 area_shows disc_name "The dvd is stopped" DejaVu-Sans-Bold 11 || fail "bar changed after stop"
 
 # No window manager: the bar follows the pointer by itself while its background is held.
-read -r x y < <(origin_of "$BAR")
-xdotool mousemove $((x + 450)) $((y + 14)) mousedown 1
-for step in 1 2 3 4 5; do
-    sleep 0.1
-    xdotool mousemove $((x + 450 - 20 * step)) $((y + 14 - 10 * step))
-done
-sleep 0.2
-xdotool mouseup 1
-poll 5 "the bar did not follow the drag" '[[ $(origin_of "$BAR") == "$((x - 100)) $((y - 50))" ]]'
+drag "$BAR" 450 14 -100 -50
 
 exit_lumadisc
 echo "PASS"

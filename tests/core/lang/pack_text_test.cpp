@@ -1,9 +1,17 @@
 // The text of a language pack: its encodings, and the profile lookup of sections, keys and values.
+// Last, every checked-in input of a fuzz target runs through the target's own check, so that the
+// seeds and every input a fuzzing run once failed on stay covered by the ordinary suite.
 #include "core/lang/profile_file.h"
 #include "core/lang/text_encoding.h"
+#include "fuzz/config_text_entry.h"
+#include "fuzz/disc_root_entry.h"
+#include "fuzz/profile_file_entry.h"
+#include "support/test_paths.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -144,6 +152,22 @@ TEST(PackEncoding, MalformedUtf8IsRejectedAndCharactersAreCountedWhole) {
     EXPECT_EQ(utf8Prefix(text, 3), "a\xC3\xA9\xE2\x82\xAC");
     EXPECT_EQ(utf8Prefix(text, 4), text);
     EXPECT_EQ(utf8Prefix(text, 99), text);
+}
+
+void replay(const std::string& target, const std::function<bool(const std::string&)>& behaves) {
+    const auto folder = test::sourceDir() / "tests" / "fuzz" / "corpus" / target;
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        EXPECT_TRUE(behaves(test::readFile(entry.path()))) << entry.path();
+        ++count;
+    }
+    EXPECT_GT(count, 0) << "no inputs in " << folder;
+}
+
+TEST(FuzzCorpusReplay, ProfileFileConfigTextAndDiscRoot) {
+    replay("profile_file", fuzz::profileFileBehaves);
+    replay("config_text", fuzz::configTextBehaves);
+    replay("disc_root", fuzz::discRootBehaves);
 }
 
 } // namespace
