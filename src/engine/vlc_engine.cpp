@@ -20,6 +20,9 @@ namespace {
 // The step of jump(): short enough to look around a scene, long enough to skip one.
 constexpr libvlc_time_t jumpStepMs = 10'000;
 
+// The seek points of title 0 (the disc's menus) that call its root, title and angle menus.
+constexpr int rootMenuPoint = 1, titleMenuPoint = 2, angleMenuPoint = 6;
+
 long wholeSeconds(libvlc_time_t milliseconds) {
     return milliseconds < 0 ? -1 : static_cast<long>(milliseconds / 1000);
 }
@@ -132,8 +135,9 @@ void VlcEngine::startInstance(const std::vector<std::string>& arguments) {
     libvlc_video_set_key_input(player.get(), false);
     libvlc_video_set_mouse_input(player.get(), false);
     libvlc_event_manager_t* events = libvlc_media_player_event_manager(player.get());
-    for (const libvlc_event_type_t type : {libvlc_MediaPlayerPlaying, libvlc_MediaPlayerEndReached,
-                                           libvlc_MediaPlayerEncounteredError})
+    for (const libvlc_event_type_t type :
+         {libvlc_MediaPlayerPlaying, libvlc_MediaPlayerEndReached,
+          libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerESAdded})
         libvlc_event_attach(events, type, &VlcEngine::onLibvlcEvent, this);
 
     // The new instance exists before the old one goes, so libvlc keeps its plugins loaded.
@@ -155,6 +159,8 @@ void VlcEngine::onEvent(int type) {
     if (type == libvlc_MediaPlayerPlaying) {
         // Audio outputs may come up with their own level for a new stream.
         applyAudio();
+    } else if (type == libvlc_MediaPlayerESAdded) {
+        chooseWantedStreams();
     } else if (finished()) {
         // The event may be older than the item now loaded: only an item that is still over is
         // stopped.
@@ -227,6 +233,7 @@ void VlcEngine::pause() {
 }
 
 void VlcEngine::stop() {
+    forgetWantedStreams();
     libvlc_media_player_stop(m_player.get());
 }
 
@@ -292,7 +299,14 @@ void VlcEngine::takeSnapshot() {
         .store(file);
 }
 
+void VlcEngine::forgetWantedStreams() {
+    m_wantedTitle.reset();
+    m_wantedAudio.reset();
+    m_wantedSubtitle.reset();
+}
+
 void VlcEngine::clearItems() {
+    forgetWantedStreams();
     libvlc_media_player_set_media(m_player.get(), nullptr);
     m_hasItem = false;
     m_failed = false;
@@ -317,6 +331,7 @@ void VlcEngine::addItem(const std::string& target, const std::vector<std::string
         libvlc_media_add_option(media, option.c_str());
     libvlc_media_player_set_media(m_player.get(), media);
     libvlc_media_release(media);
+    forgetWantedStreams();
     m_options = std::move(parsed);
     m_hasItem = true;
     m_failed = false;
@@ -335,14 +350,15 @@ bool VlcEngine::inTitle() {
 }
 
 int VlcEngine::title() {
-    if (!m_hasItem || finished() || libvlc_media_player_get_length(m_player.get()) < 0)
-        return -1;
-    return std::max(-1, libvlc_media_player_get_title(m_player.get()));
+    return m_hasItem && !finished() ? libvlc_media_player_get_title(m_player.get()) : -1;
 }
 
 void VlcEngine::setTitle(int title) {
-    if (title > 0 && title < libvlc_media_player_get_title_count(m_player.get()))
+    forgetWantedStreams();
+    if (title > 0 && title < libvlc_media_player_get_title_count(m_player.get())) {
         libvlc_media_player_set_title(m_player.get(), title);
+        m_wantedTitle = title;
+    }
 }
 
 int VlcEngine::chapter() {
@@ -369,11 +385,8 @@ int VlcEngine::audioStream() {
 }
 
 void VlcEngine::setAudioStream(int stream) {
-    if (!inTitle())
-        return;
-    if (const int track = trackOf(libvlc_audio_get_track_description(m_player.get()), stream);
-        track >= 0)
-        libvlc_audio_set_track(m_player.get(), track);
+    m_wantedAudio = stream;
+    chooseWantedStreams();
 }
 
 int VlcEngine::subtitleStream() {
@@ -381,30 +394,55 @@ int VlcEngine::subtitleStream() {
 }
 
 void VlcEngine::setSubtitleStream(int stream) {
-    if (!inTitle())
-        return;
-    if (stream < 0) {
-        libvlc_video_set_spu(m_player.get(), -1);
-        return;
-    }
-    if (const int track = trackOf(libvlc_video_get_spu_description(m_player.get()), stream);
-        track >= 0)
-        libvlc_video_set_spu(m_player.get(), track);
+    m_wantedSubtitle = stream;
+    chooseWantedStreams();
 }
 
+// The demuxer makes a disc's streams as their first packets arrive, so a title just chosen has
+// none yet: a stream is wanted until its track is there.
+void VlcEngine::chooseWantedStreams() {
+    // Streams chosen right after a title belong to that title, not to the one still playing.
+    if (!inTitle() ||
+        (m_wantedTitle && *m_wantedTitle != libvlc_media_player_get_title(m_player.get())))
+        return;
+    m_wantedTitle.reset();
+    if (m_wantedAudio) {
+        if (const int track =
+                trackOf(libvlc_audio_get_track_description(m_player.get()), *m_wantedAudio);
+            track >= 0) {
+            libvlc_audio_set_track(m_player.get(), track);
+            m_wantedAudio.reset();
+        }
+    }
+    if (m_wantedSubtitle) {
+        const int track =
+            *m_wantedSubtitle < 0
+                ? -1
+                : trackOf(libvlc_video_get_spu_description(m_player.get()), *m_wantedSubtitle);
+        if (track >= 0 || *m_wantedSubtitle < 0) {
+            libvlc_video_set_spu(m_player.get(), track);
+            m_wantedSubtitle.reset();
+        }
+    }
+}
+
+// libvlc 3 cannot switch angles; the disc's own angle menu is the way a viewer can.
 void VlcEngine::setAngle(int /*angle*/) {
-    callDiscMenu(6);
+    callDiscMenu(angleMenuPoint);
 }
 
 void VlcEngine::showDiscMenu(DiscMenu menu) {
-    callDiscMenu(menu == DiscMenu::Title ? 2 : 1);
+    callDiscMenu(menu == DiscMenu::Title ? titleMenuPoint : rootMenuPoint);
 }
 
+// Title 0 stands for the disc's menus: choosing it calls the root menu, and then its seek
+// points call the others.
 void VlcEngine::callDiscMenu(int point) {
-    if (finished() || title() < 0)
+    if (title() < 0)
         return;
     libvlc_media_player_set_title(m_player.get(), 0);
-    libvlc_media_player_set_chapter(m_player.get(), point);
+    if (point != rootMenuPoint)
+        libvlc_media_player_set_chapter(m_player.get(), point);
 }
 
 } // namespace lumadisc

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,8 @@ private:
     bool inTitle();
     // The menu of the disc's menu domain that title 0's seek point `point` calls.
     void callDiscMenu(int point);
+    void chooseWantedStreams();
+    void forgetWantedStreams();
 
     // Declared first so that it goes last: the player below must be gone before the events it
     // queued on this object are dropped.
@@ -105,6 +108,11 @@ private:
     long m_volume = 50;
     bool m_muted = false;
     KeyBindings m_keys;
+    // The disc's audio and subtitle streams chosen while their tracks were not there yet, and
+    // the title they were chosen for.
+    std::optional<int> m_wantedTitle;
+    std::optional<int> m_wantedAudio;
+    std::optional<int> m_wantedSubtitle;
     std::function<void()> m_fullScreenHandler;
 };
 

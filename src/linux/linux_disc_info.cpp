@@ -6,6 +6,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -158,7 +159,9 @@ std::string hexadecimal(const unsigned char (&bytes)[16]) {
 } // namespace
 
 std::optional<DiscFacts> LinuxDiscInfo::read(const std::string& drive) {
-    if (drive.empty())
+    // libdvdread says on standard error that a missing path is missing.
+    std::error_code error;
+    if (drive.empty() || !std::filesystem::exists(drive, error))
         return std::nullopt;
     const Reader reader(DVDOpen2(nullptr, &quietLogger, drive.c_str()));
     if (!reader)

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <memory>
 #include <thread>
+#include <tuple>
 
 namespace lumadisc {
 namespace {
@@ -185,6 +186,81 @@ TEST_F(VlcEngineTest, MenuDiscIntoChapterTwoSnapshotsPausesJumpsAndStops) {
     EXPECT_TRUE(waitForPlaying());
     engine->clearItems();
     EXPECT_EQ(engine->itemCount(), 0);
+}
+
+// The menu disc's first title has three chapters (0, 10 and 16 s), English and French audio and
+// subtitles; its title menu is the 1 s chapter menu, its root menu the 2 s title menu.
+TEST_F(VlcEngineTest, TitlesChaptersStreamsAndDiscMenusOfTheMenuDisc) {
+    EXPECT_EQ(engine->title(), -1) << "idle";
+    load(disc("lumadisc-sample.iso"), "no-overlay");
+    engine->play();
+    ASSERT_TRUE(waitUntil([&] { return engine->isPlaying() && engine->position() >= 0.9; }));
+    EXPECT_EQ(engine->title(), 0) << "the menus play first";
+    EXPECT_EQ(engine->chapter(), 0) << "menus have no chapters";
+    EXPECT_EQ(engine->audioStream(), -1) << "menus have no audio streams to choose";
+
+    // Entered through the menu's button: menus called from a title started by setTitle play
+    // their picture and then end the disc (see docs/engine.md).
+    press(navActivateKey);
+    ASSERT_TRUE(waitUntil([&] { return engine->title() == 1 && engine->chapterCount() == 3; }));
+    EXPECT_EQ(engine->chapter(), 1);
+    ASSERT_TRUE(waitUntil([&] { return engine->audioStream() == 0; })) << engine->audioStream();
+    EXPECT_TRUE(waitUntil([&] { return engine->subtitleStream() == -1; })) << "subtitles on";
+    const std::pair<int, int> streams[] = {{1, 1}, {0, 0}, {5, 0}};
+    for (const auto& [chosen, playing] : streams) {
+        engine->setAudioStream(chosen);
+        engine->setSubtitleStream(chosen);
+        EXPECT_TRUE(waitUntil([&, playing = playing] {
+            return engine->audioStream() == playing && engine->subtitleStream() == playing;
+        })) << "chose "
+            << chosen << ", plays audio " << engine->audioStream() << " subtitles "
+            << engine->subtitleStream();
+    }
+    engine->setSubtitleStream(-1);
+    EXPECT_TRUE(waitUntil([&] { return engine->subtitleStream() == -1; })) << "subtitles on";
+
+    // Chapters land at their starts; one past the last is ignored.
+    const std::tuple<int, long, int> chapters[] = {{3, 16, 3}, {2, 10, 2}, {4, 10, 2}};
+    for (const auto& [chosen, start, playing] : chapters) {
+        engine->setChapter(chosen);
+        EXPECT_TRUE(waitUntil([&, start = start, playing = playing] {
+            return engine->chapter() == playing && elapsed() >= start && elapsed() <= start + 2;
+        })) << "chapter "
+            << chosen << ": in " << engine->chapter() << " at " << elapsed();
+    }
+    engine->setElapsedSeconds(12);
+    EXPECT_TRUE(waitUntil([&] { return elapsed() >= 12 && elapsed() <= 13; })) << elapsed();
+
+    // Menus are told apart by their lengths.
+    const std::pair<PlayerEngine::DiscMenu, long> menus[] = {{PlayerEngine::DiscMenu::Root, 2},
+                                                             {PlayerEngine::DiscMenu::Title, 1}};
+    for (const auto& [menu, length] : menus) {
+        engine->showDiscMenu(menu);
+        EXPECT_TRUE(waitUntil([&, length = length] {
+            return engine->title() == 0 && engine->lengthSeconds() == length;
+        })) << "menu of "
+            << length << " s not shown: title " << engine->title() << " of "
+            << engine->lengthSeconds() << " s";
+    }
+    EXPECT_FALSE(waitUntil([&] { return engine->title() != 0; }, 1500ms)) << "the menu ended";
+
+    engine->setTitle(2);
+    EXPECT_TRUE(waitUntil([&] { return engine->title() == 2 && engine->lengthSeconds() == 8; }));
+    EXPECT_EQ(engine->chapterCount(), 1);
+    engine->setTitle(3);
+    EXPECT_FALSE(waitUntil([&] { return engine->title() != 2; }, 1s)) << "no title 3";
+    // As resuming does: streams chosen at once, before the title's streams are there.
+    engine->setTitle(1);
+    engine->setAudioStream(1);
+    engine->setSubtitleStream(1);
+    EXPECT_TRUE(waitUntil([&] {
+        return engine->title() == 1 && engine->audioStream() == 1 && engine->subtitleStream() == 1;
+    })) << "title "
+        << engine->title() << " audio " << engine->audioStream() << " subtitles "
+        << engine->subtitleStream();
+    engine->stop();
+    EXPECT_EQ(engine->title(), -1);
+    EXPECT_EQ(engine->chapter(), 0);
 }
 
 TEST_F(VlcEngineTest, VolumeSurvivesANewInstanceAndAnEndedDiscGoesIdleAndPlaysAgain) {

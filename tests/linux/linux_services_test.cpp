@@ -144,6 +144,22 @@ TEST(LinuxEnvironmentTest, TheTempFolderIsTempOrAPrivateFolderOfTheUser) {
     EXPECT_EQ(environment.tempFolder(), "/tmp/lumadisc-" + std::to_string(::getuid()));
 }
 
+TEST(LinuxEnvironmentTest, TheStateFolderIsMadeInStateHomeOrBelowHome) {
+    TempDir home;
+    LinuxEnvironment environment = environmentWith({"x"});
+    ScopedEnv homeVariable("HOME", home.str());
+    {
+        ScopedEnv state("XDG_STATE_HOME", (home.path() / "state").string());
+        EXPECT_EQ(environment.stateFolder(), (home.path() / "state/lumadisc").string());
+        EXPECT_TRUE(fs::is_directory(home.path() / "state/lumadisc")) << "not created";
+    }
+    ScopedEnv noState("XDG_STATE_HOME", nullptr);
+    EXPECT_EQ(environment.stateFolder(), (home.path() / ".local/state/lumadisc").string());
+    writeFile(home.path() / "file", "");
+    ScopedEnv notAFolder("XDG_STATE_HOME", (home.path() / "file").string());
+    EXPECT_EQ(environment.stateFolder(), "") << "a state folder inside a file";
+}
+
 // A temporary home; XDG_CONFIG_HOME and XDG_DATA_HOME unset unless a test sets them.
 class ShellFoldersTest : public ::testing::Test {
 protected:
