@@ -14,9 +14,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <thread>
-#include <tuple>
 
 namespace lumadisc {
 namespace {
@@ -189,78 +189,55 @@ TEST_F(VlcEngineTest, MenuDiscIntoChapterTwoSnapshotsPausesJumpsAndStops) {
 }
 
 // The menu disc's first title has three chapters (0, 10 and 16 s), English and French audio and
-// subtitles; its title menu is the 1 s chapter menu, its root menu the 2 s title menu.
+// subtitles; its title menu is the 1 s chapter menu, its root menu the 2 s title menu. It is
+// entered through the menu's button: menus called from a title started by setTitle play their
+// picture and then end the disc (docs/engine.md).
 TEST_F(VlcEngineTest, TitlesChaptersStreamsAndDiscMenusOfTheMenuDisc) {
-    EXPECT_EQ(engine->title(), -1) << "idle";
+    const auto now = [&] {
+        const auto text = [](long number) { return std::to_string(number); };
+        return "title " + text(engine->title()) + " (" + text(engine->lengthSeconds()) +
+               " s), chapter " + text(engine->chapter()) + "/" + text(engine->chapterCount()) +
+               ", audio " + text(engine->audioStream()) + ", subtitles " +
+               text(engine->subtitleStream());
+    };
+    using Menu = PlayerEngine::DiscMenu;
+    struct Step {
+        std::function<void()> action;
+        std::string state;
+        long fromSecond = -1; // where the title's time must be, within 2 s
+    };
+    const Step steps[] = {
+        {[&] { engine->play(); }, "title 0 (1 s), chapter 0/0, audio -1, subtitles -1"},
+        {[&] { press(navActivateKey); }, "title 1 (20 s), chapter 1/3, audio 0, subtitles -1"},
+        {[&] { engine->setAudioStream(1), engine->setSubtitleStream(1); },
+         "title 1 (20 s), chapter 1/3, audio 1, subtitles 1"},
+        {[&] { engine->setChapter(3), engine->setSubtitleStream(-1); },
+         "title 1 (20 s), chapter 3/3, audio 1, subtitles -1", 16},
+        {[&] { engine->setChapter(2); }, "title 1 (20 s), chapter 2/3, audio 1, subtitles -1", 10},
+        {[&] { engine->setChapter(4); }, "title 1 (20 s), chapter 2/3, audio 1, subtitles -1", 10},
+        {[&] { engine->setElapsedSeconds(12); },
+         "title 1 (20 s), chapter 2/3, audio 1, subtitles -1", 12},
+        {[&] { engine->showDiscMenu(Menu::Root); },
+         "title 0 (2 s), chapter 0/0, audio -1, subtitles -1"},
+        {[&] { engine->showDiscMenu(Menu::Title); },
+         "title 0 (1 s), chapter 0/0, audio -1, subtitles -1"},
+        {[&] { engine->setTitle(2); }, "title 2 (8 s), chapter 1/1, audio 0, subtitles -1"},
+        // As resuming does: streams chosen at once, before the title's streams are there.
+        {[&] { engine->setTitle(1), engine->setAudioStream(1), engine->setSubtitleStream(1); },
+         "title 1 (20 s), chapter 1/3, audio 1, subtitles 1", 0},
+        {[&] { engine->stop(); }, "title -1 (-1 s), chapter 0/0, audio -1, subtitles -1"},
+    };
     load(disc("lumadisc-sample.iso"), "no-overlay");
-    engine->play();
-    ASSERT_TRUE(waitUntil([&] { return engine->isPlaying() && engine->position() >= 0.9; }));
-    EXPECT_EQ(engine->title(), 0) << "the menus play first";
-    EXPECT_EQ(engine->chapter(), 0) << "menus have no chapters";
-    EXPECT_EQ(engine->audioStream(), -1) << "menus have no audio streams to choose";
-
-    // Entered through the menu's button: menus called from a title started by setTitle play
-    // their picture and then end the disc (see docs/engine.md).
-    press(navActivateKey);
-    ASSERT_TRUE(waitUntil([&] { return engine->title() == 1 && engine->chapterCount() == 3; }));
-    EXPECT_EQ(engine->chapter(), 1);
-    ASSERT_TRUE(waitUntil([&] { return engine->audioStream() == 0; })) << engine->audioStream();
-    EXPECT_TRUE(waitUntil([&] { return engine->subtitleStream() == -1; })) << "subtitles on";
-    const std::pair<int, int> streams[] = {{1, 1}, {0, 0}, {5, 0}};
-    for (const auto& [chosen, playing] : streams) {
-        engine->setAudioStream(chosen);
-        engine->setSubtitleStream(chosen);
-        EXPECT_TRUE(waitUntil([&, playing = playing] {
-            return engine->audioStream() == playing && engine->subtitleStream() == playing;
-        })) << "chose "
-            << chosen << ", plays audio " << engine->audioStream() << " subtitles "
-            << engine->subtitleStream();
+    for (const Step& step : steps) {
+        step.action();
+        EXPECT_TRUE(waitUntil([&] {
+            return now() == step.state &&
+                   (step.fromSecond < 0 ||
+                    (elapsed() >= step.fromSecond && elapsed() <= step.fromSecond + 2));
+        })) << "expected "
+            << step.state << " at " << step.fromSecond << " s, found " << now() << " at "
+            << elapsed() << " s";
     }
-    engine->setSubtitleStream(-1);
-    EXPECT_TRUE(waitUntil([&] { return engine->subtitleStream() == -1; })) << "subtitles on";
-
-    // Chapters land at their starts; one past the last is ignored.
-    const std::tuple<int, long, int> chapters[] = {{3, 16, 3}, {2, 10, 2}, {4, 10, 2}};
-    for (const auto& [chosen, start, playing] : chapters) {
-        engine->setChapter(chosen);
-        EXPECT_TRUE(waitUntil([&, start = start, playing = playing] {
-            return engine->chapter() == playing && elapsed() >= start && elapsed() <= start + 2;
-        })) << "chapter "
-            << chosen << ": in " << engine->chapter() << " at " << elapsed();
-    }
-    engine->setElapsedSeconds(12);
-    EXPECT_TRUE(waitUntil([&] { return elapsed() >= 12 && elapsed() <= 13; })) << elapsed();
-
-    // Menus are told apart by their lengths.
-    const std::pair<PlayerEngine::DiscMenu, long> menus[] = {{PlayerEngine::DiscMenu::Root, 2},
-                                                             {PlayerEngine::DiscMenu::Title, 1}};
-    for (const auto& [menu, length] : menus) {
-        engine->showDiscMenu(menu);
-        EXPECT_TRUE(waitUntil([&, length = length] {
-            return engine->title() == 0 && engine->lengthSeconds() == length;
-        })) << "menu of "
-            << length << " s not shown: title " << engine->title() << " of "
-            << engine->lengthSeconds() << " s";
-    }
-    EXPECT_FALSE(waitUntil([&] { return engine->title() != 0; }, 1500ms)) << "the menu ended";
-
-    engine->setTitle(2);
-    EXPECT_TRUE(waitUntil([&] { return engine->title() == 2 && engine->lengthSeconds() == 8; }));
-    EXPECT_EQ(engine->chapterCount(), 1);
-    engine->setTitle(3);
-    EXPECT_FALSE(waitUntil([&] { return engine->title() != 2; }, 1s)) << "no title 3";
-    // As resuming does: streams chosen at once, before the title's streams are there.
-    engine->setTitle(1);
-    engine->setAudioStream(1);
-    engine->setSubtitleStream(1);
-    EXPECT_TRUE(waitUntil([&] {
-        return engine->title() == 1 && engine->audioStream() == 1 && engine->subtitleStream() == 1;
-    })) << "title "
-        << engine->title() << " audio " << engine->audioStream() << " subtitles "
-        << engine->subtitleStream();
-    engine->stop();
-    EXPECT_EQ(engine->title(), -1);
-    EXPECT_EQ(engine->chapter(), 0);
 }
 
 TEST_F(VlcEngineTest, VolumeSurvivesANewInstanceAndAnEndedDiscGoesIdleAndPlaysAgain) {

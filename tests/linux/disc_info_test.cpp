@@ -14,58 +14,47 @@ std::string sample(const char* name) {
     return (sampleDiscDir() / name).string();
 }
 
-std::string languages(const TitleInfo& title) {
-    std::string text;
+// "length: chapter starts / audio language:format:channels … / subtitle languages …"
+std::string described(const TitleInfo& title) {
+    std::string text = std::to_string(title.lengthMs) + ":";
+    for (const long start : title.chapterStartsMs)
+        text += " " + std::to_string(start);
+    text += " /";
     for (const auto& audio : title.audio)
-        text += audio.language + ":" + audio.format + ":" + std::to_string(audio.channels) + " ";
-    text += "/";
+        text += " " + audio.language + ":" + audio.format + ":" + std::to_string(audio.channels);
+    text += " /";
     for (const auto& subtitle : title.subtitles)
         text += " " + subtitle.language;
     return text;
 }
 
-TEST(LinuxDiscInfoTest, TheMenuDiscsTitlesChaptersAndStreams) {
+TEST(LinuxDiscInfoTest, TitlesChaptersStreamsAndTheSameIdForAnImageAndItsFolder) {
     LinuxDiscInfo info;
-    const auto folder = info.read(sample("menu"));
-    ASSERT_TRUE(folder) << "the menu disc's folder was not read";
-    ASSERT_EQ(folder->titles.size(), 2u);
-    const TitleInfo& first = folder->titles[0];
-    EXPECT_EQ(first.lengthMs, 20000);
-    EXPECT_EQ(first.chapterStartsMs, (std::vector<long>{0, 10000, 16000}));
-    EXPECT_EQ(first.angles, 1);
-    EXPECT_EQ(languages(first), "en:AC-3:2 fr:AC-3:2 / en fr");
-    const TitleInfo& second = folder->titles[1];
-    EXPECT_EQ(second.lengthMs, 8000);
-    EXPECT_EQ(second.chapterStartsMs, std::vector<long>{0});
-    EXPECT_EQ(languages(second), "en:AC-3:2 /") << "title 2 lies in a title set of its own";
-}
-
-TEST(LinuxDiscInfoTest, TheDiscIdIsTheSameForAnImageAndItsFolderAndDiffersBetweenDiscs) {
-    LinuxDiscInfo info;
+    const auto menu = info.read(sample("menu"));
+    ASSERT_TRUE(menu && menu->titles.size() == 2) << "the menu disc's two titles were not read";
+    EXPECT_EQ(described(menu->titles[0]), "20000: 0 10000 16000 / en:AC-3:2 fr:AC-3:2 / en fr");
+    EXPECT_EQ(described(menu->titles[1]), "8000: 0 / en:AC-3:2 /") << "its own title set";
+    EXPECT_TRUE(std::regex_match(menu->id, std::regex("[0-9a-f]{32}"))) << menu->id;
     const auto id = [&](const char* name) {
         const auto facts = info.read(sample(name));
         return facts ? facts->id : "nothing read from " + std::string(name);
     };
-    const std::string menu = id("menu");
-    EXPECT_TRUE(std::regex_match(menu, std::regex("[0-9a-f]{32}"))) << menu;
-    EXPECT_EQ(id("lumadisc-sample.iso"), menu);
-    EXPECT_EQ(id("ending.iso"), id("ending"));
-    EXPECT_NE(id("ending"), menu);
     // Scrambled video leaves the information files readable: the ID is the unscrambled disc's.
-    EXPECT_EQ(id("encrypted.iso"), id("ending"));
+    const std::pair<const char*, const char*> same[] = {
+        {"lumadisc-sample.iso", "menu"}, {"ending.iso", "ending"}, {"encrypted.iso", "ending"}};
+    for (const auto& [image, folder] : same)
+        EXPECT_EQ(id(image), id(folder)) << image << " and " << folder;
+    EXPECT_NE(id("ending"), menu->id);
 }
 
 TEST(LinuxDiscInfoTest, WhatIsNoReadableDvdVideoGivesNothingAndPrintsNothing) {
     LinuxDiscInfo info;
-    const std::string missing = (sampleDiscDir() / "no-such.iso").string();
-    for (const std::string& drive : {sample("iso9660-only.iso"), sample("damaged.iso"),
-                                     sample("no-video-folder"), missing, std::string()}) {
+    for (const char* name : {"iso9660-only.iso", "damaged.iso", "no-video-folder", "no-such.iso"}) {
         testing::internal::CaptureStderr();
-        const auto facts = info.read(drive);
-        const std::string printed = testing::internal::GetCapturedStderr();
-        EXPECT_FALSE(facts) << "read a disc from '" << drive << "'";
-        EXPECT_EQ(printed, "") << "reading '" << drive << "' printed on standard error";
+        EXPECT_FALSE(info.read(sample(name))) << "read a disc from " << name;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << name << " printed on stderr";
     }
+    EXPECT_FALSE(info.read(""));
 }
 
 } // namespace

@@ -27,13 +27,12 @@ public:
     std::set<std::string> failing;
     bool failed = false;
     bool decrypts = false;
-    // The disc's navigation: title (-1 idle, 0 menus), chapter, streams (-1 none or off), angle.
+    // The disc's navigation: title (-1 idle, 0 menus), chapter, streams (-1 none or off).
     int titleNumber = -1;
     int chapterNumber = 0;
     int chapters = 0;
     int audio = -1;
     int subtitle = -1;
-    int angle = 1;
 
     bool isPlaying() override {
         check("isPlaying");
@@ -91,34 +90,18 @@ public:
     bool decryptsDiscs() override { return decrypts; }
     int title() override { return titleNumber; }
     void setTitle(int title) override {
-        call("setTitle", std::to_string(title));
-        titleNumber = title;
+        set("setTitle", titleNumber, title);
         chapterNumber = chapters > 0 ? 1 : 0;
     }
     int chapter() override { return chapterNumber; }
     int chapterCount() override { return chapters; }
-    void setChapter(int chapter) override {
-        call("setChapter", std::to_string(chapter));
-        chapterNumber = chapter;
-    }
-    void setElapsedSeconds(long seconds) override {
-        call("setElapsedSeconds", std::to_string(seconds));
-        elapsed = seconds;
-    }
+    void setChapter(int chapter) override { set("setChapter", chapterNumber, chapter); }
+    void setElapsedSeconds(long seconds) override { set("setElapsedSeconds", elapsed, seconds); }
     int audioStream() override { return audio; }
-    void setAudioStream(int stream) override {
-        call("setAudioStream", std::to_string(stream));
-        audio = stream;
-    }
+    void setAudioStream(int stream) override { set("setAudioStream", audio, stream); }
     int subtitleStream() override { return subtitle; }
-    void setSubtitleStream(int stream) override {
-        call("setSubtitleStream", std::to_string(stream));
-        subtitle = stream;
-    }
-    void setAngle(int newAngle) override {
-        call("setAngle", std::to_string(newAngle));
-        angle = newAngle;
-    }
+    void setSubtitleStream(int stream) override { set("setSubtitleStream", subtitle, stream); }
+    void setAngle(int angle) override { call("setAngle", std::to_string(angle)); }
     void showDiscMenu(DiscMenu menu) override {
         call("showDiscMenu", menu == DiscMenu::Title ? "title" : "root");
         titleNumber = 0;
@@ -132,6 +115,10 @@ private:
     void call(const std::string& name, const std::string& detail = {}) {
         m_journal.add("engine." + name + (detail.empty() ? "" : " " + detail));
         check(name);
+    }
+    template <typename T> void set(const std::string& name, T& field, T value) {
+        call(name, std::to_string(value));
+        field = value;
     }
     Journal& m_journal;
 };

@@ -240,9 +240,7 @@ public:
     std::optional<DiscFacts> read(const std::string& drive) override {
         m_journal.add("discInfo.read " + drive);
         const auto found = discs.find(drive);
-        if (found == discs.end())
-            return std::nullopt;
-        return found->second;
+        return found == discs.end() ? std::nullopt : std::optional(found->second);
     }
 
 private:
