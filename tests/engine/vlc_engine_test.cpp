@@ -207,7 +207,7 @@ TEST_F(VlcEngineTest, TitlesChaptersStreamsAndDiscMenusOfTheMenuDisc) {
         long fromSecond = -1; // where the title's time must be, within 2 s
     };
     const Step steps[] = {
-        {[&] { engine->play(); }, "title 0 (1 s), chapter 0/0, audio -1, subtitles -1"},
+        {[] {}, "title 0 (1 s), chapter 0/0, audio -1, subtitles -1"},
         {[&] { press(navActivateKey); }, "title 1 (20 s), chapter 1/3, audio 0, subtitles -1"},
         {[&] { engine->setAudioStream(1), engine->setSubtitleStream(1); },
          "title 1 (20 s), chapter 1/3, audio 1, subtitles 1"},
@@ -215,19 +215,23 @@ TEST_F(VlcEngineTest, TitlesChaptersStreamsAndDiscMenusOfTheMenuDisc) {
          "title 1 (20 s), chapter 3/3, audio 1, subtitles -1", 16},
         {[&] { engine->setChapter(2); }, "title 1 (20 s), chapter 2/3, audio 1, subtitles -1", 10},
         {[&] { engine->setChapter(4); }, "title 1 (20 s), chapter 2/3, audio 1, subtitles -1", 10},
-        {[&] { engine->setElapsedSeconds(12); },
-         "title 1 (20 s), chapter 2/3, audio 1, subtitles -1", 12},
         {[&] { engine->showDiscMenu(Menu::Root); },
          "title 0 (2 s), chapter 0/0, audio -1, subtitles -1"},
         {[&] { engine->showDiscMenu(Menu::Title); },
          "title 0 (1 s), chapter 0/0, audio -1, subtitles -1"},
         {[&] { engine->setTitle(2); }, "title 2 (8 s), chapter 1/1, audio 0, subtitles -1"},
-        // As resuming does: streams chosen at once, before the title's streams are there.
-        {[&] { engine->setTitle(1), engine->setAudioStream(1), engine->setSubtitleStream(1); },
-         "title 1 (20 s), chapter 1/3, audio 1, subtitles 1", 0},
+        // As resuming does: time and streams at once, before the title's streams are there.
+        {[&] {
+             engine->setTitle(1), engine->setElapsedSeconds(12);
+             engine->setAudioStream(1), engine->setSubtitleStream(1);
+         },
+         "title 1 (20 s), chapter 2/3, audio 1, subtitles 1", 12},
         {[&] { engine->stop(); }, "title -1 (-1 s), chapter 0/0, audio -1, subtitles -1"},
     };
     load(disc("lumadisc-sample.iso"), "no-overlay");
+    engine->play();
+    // The button answers once the menu's still is on screen.
+    ASSERT_TRUE(waitUntil([&] { return engine->isPlaying() && engine->position() >= 0.9; }));
     for (const Step& step : steps) {
         step.action();
         EXPECT_TRUE(waitUntil([&] {
