@@ -82,8 +82,8 @@ public:
         if (!found || root == found->name)
             return found != nullptr;
         const std::string& mount = found->mountPoint;
-        return !mount.empty() && (root == mount || root == mount + "/" ||
-                                  root == "file://" + mount || root == "file://" + mount + "/");
+        return !mount.empty() &&
+               (root == mount || root == mount + "/" || root == "file://" + mount);
     }
     bool setDoor(const std::string& drive, bool open) override {
         m_journal.add(std::string("drives.door ") + (open ? "open " : "close ") + drive);
