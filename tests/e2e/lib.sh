@@ -37,7 +37,7 @@ declare -A BAR_BUTTON=(
     [stop]="248 54" [ff]="288 54" [vol-]="551 54" [mute]="588 54" [vol+]="625 54"
     [navup]="687 41" [navdown]="687 83" [navleft]="666 62" [navright]="709 62" [enter]="687 62"
     [snapshot]="747 43" [fullscreen]="775 43" [option]="747 71" [about]="775 71"
-    [mini]="719 12" [exit]="747 12" [power]="775 12"
+    [mini]="719 12" [exit]="747 12" [power]="775 12" [subtitles]="582 13"
 )
 
 press_bar() { click_bar ${BAR_BUTTON[$1]}; }
