@@ -155,9 +155,7 @@ void MainForm::movieTimer_Timer() {
                 discStartFailed(p.text("07", "Please insert a valid Video DVD."));
             if (!logoHide.visible)
                 logoHide.visible = true;
-            // With no drive chosen the watch would look at nothing; choosing one is a call of
-            // the program, and the tick after it starts the watch.
-            if (!p.state.userStopped && !p.state.watchedDrive.empty())
+            if (!p.state.userStopped)
                 tmrCheckCD.enabled = true;
             showChapters(-1, 0, 0);
         } else if (playing) {

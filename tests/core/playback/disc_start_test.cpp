@@ -350,7 +350,7 @@ TEST_F(Transport, ThePlayingTickShowsTimeKnobNameAndTransport) {
     EXPECT_FALSE(main().logoHide.visible || main().tmrCheckCD.enabled);
 }
 
-TEST_F(Transport, TheIdleTickStopsTheDisplayOnceAndWatchesNoDriveUnchosen) {
+TEST_F(Transport, TheIdleTickStopsTheDisplayOnceAndStartsTheWatch) {
     playingTick();
     main().movieProgress.value = 30;
     engineState(-1, false);
@@ -362,8 +362,7 @@ TEST_F(Transport, TheIdleTickStopsTheDisplayOnceAndWatchesNoDriveUnchosen) {
     EXPECT_EQ(main().movieProgress.value, 0);
     EXPECT_EQ(main().timeElapsed.caption, "");
     EXPECT_TRUE(main().logoHide.visible);
-    // The watch of a chosen drive: DiscStart.TheWatchRestartsTheWatchedDrive...
-    EXPECT_FALSE(main().tmrCheckCD.enabled) << "the disc watch started with no drive to watch";
+    EXPECT_TRUE(main().tmrCheckCD.enabled) << "the disc watch did not start";
 
     // Further idle ticks leave the screen alone.
     main().timeElapsed.caption = "LOADING...";
