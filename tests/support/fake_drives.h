@@ -13,7 +13,7 @@ namespace lumadisc::test {
 // Drives as plain data. The reference style names drives "D:" with the root "D:\"; the Linux
 // style names them by device node and accepts the mount point as a path, with or without a
 // trailing slash, or as a file:// URI, and the node itself.
-class FakeDrives : public Drives {
+class FakeDrives : public Drives, Journalled {
 public:
     enum class Style { Reference, Linux };
 
@@ -28,7 +28,7 @@ public:
         std::string identity = "first disc";
     };
 
-    FakeDrives(Journal& journal, Style style) : m_journal(journal), m_style(style) {}
+    FakeDrives(Journal& journal, Style style) : Journalled(journal), m_style(style) {}
 
     std::vector<Drive> drives;
     bool doorFails = false;
@@ -100,7 +100,6 @@ public:
     }
 
 private:
-    Journal& m_journal;
     Style m_style;
 };
 

@@ -12,9 +12,9 @@ namespace lumadisc::test {
 
 // An engine whose state is plain fields; each command is journalled, and any operation named in
 // `failing` throws Failure.
-class FakeEngine : public PlayerEngine {
+class FakeEngine : public PlayerEngine, Journalled {
 public:
-    explicit FakeEngine(Journal& journal) : m_journal(journal) {}
+    explicit FakeEngine(Journal& journal) : Journalled(journal) {}
 
     bool playing = false;
     float pos = -1;
@@ -120,7 +120,6 @@ private:
         call(name, std::to_string(value));
         field = value;
     }
-    Journal& m_journal;
 };
 
 } // namespace lumadisc::test

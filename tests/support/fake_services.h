@@ -35,9 +35,9 @@ inline std::string windowName(WindowId window) {
     return names[static_cast<int>(window)];
 }
 
-class FakeWindowSystem : public WindowSystem {
+class FakeWindowSystem : public WindowSystem, Journalled {
 public:
-    explicit FakeWindowSystem(Journal& journal) : m_journal(journal) {}
+    explicit FakeWindowSystem(Journal& journal) : Journalled(journal) {}
 
     ScreenMetrics metrics{1024, 768, 15, 15};
     // Chooses an item of a pop-up menu; nullptr (the default) closes it without a choice.
@@ -75,14 +75,11 @@ public:
         m_journal.add("windows.end at once");
         throw ProgramEnded();
     }
-
-private:
-    Journal& m_journal;
 };
 
-class FakeDialogs : public Dialogs {
+class FakeDialogs : public Dialogs, Journalled {
 public:
-    explicit FakeDialogs(Journal& journal) : m_journal(journal) {}
+    explicit FakeDialogs(Journal& journal) : Journalled(journal) {}
 
     struct Shown {
         std::string text;
@@ -107,14 +104,11 @@ public:
         browsed.push_back(info);
         return folder;
     }
-
-private:
-    Journal& m_journal;
 };
 
-class FakeSingleInstance : public SingleInstance {
+class FakeSingleInstance : public SingleInstance, Journalled {
 public:
-    explicit FakeSingleInstance(Journal& journal) : m_journal(journal) {}
+    explicit FakeSingleInstance(Journal& journal) : Journalled(journal) {}
     bool otherRunning = false;
     bool previousInstanceRunning() override {
         m_journal.add("instance.test");
@@ -123,9 +117,6 @@ public:
     void createNamedLock(const std::string& name) override {
         m_journal.add("instance.lock " + name);
     }
-
-private:
-    Journal& m_journal;
 };
 
 class FakeShellFolders : public ShellFolders {
@@ -149,9 +140,9 @@ public:
     }
 };
 
-class FakeLauncher : public Launcher {
+class FakeLauncher : public Launcher, Journalled {
 public:
-    explicit FakeLauncher(Journal& journal) : m_journal(journal) {}
+    explicit FakeLauncher(Journal& journal) : Journalled(journal) {}
     bool succeeds = true;
     std::vector<std::string> opened;
     bool open(const std::string& target) override {
@@ -159,15 +150,12 @@ public:
         opened.push_back(target);
         return succeeds;
     }
-
-private:
-    Journal& m_journal;
 };
 
 // The desktop's handler registration as three plain facts; each step is journaled.
-class FakeDiscHandlers : public DiscHandlerRegistration {
+class FakeDiscHandlers : public DiscHandlerRegistration, Journalled {
 public:
-    explicit FakeDiscHandlers(Journal& journal) : m_journal(journal) {}
+    explicit FakeDiscHandlers(Journal& journal) : Journalled(journal) {}
     bool folderWritable = true;
     std::optional<DiscHandler> entry;
     bool isDefault = false;
@@ -204,15 +192,14 @@ public:
 
 private:
     void step(const std::string& name) { m_journal.add("handlers." + name); }
-    Journal& m_journal;
 };
 
 // The clipboard, picture conversion and wallpaper, journalled ("clipboard.clear",
 // "clipboard.picture <file>", "pictures.bitmap <source> <target>", "wallpaper.set <path>
 // <style>"); an operation named in `failing` throws Failure.
-class FakeDesktop : public Clipboard, public PictureFiles, public Wallpaper {
+class FakeDesktop : public Clipboard, public PictureFiles, public Wallpaper, Journalled {
 public:
-    explicit FakeDesktop(Journal& journal) : m_journal(journal) {}
+    explicit FakeDesktop(Journal& journal) : Journalled(journal) {}
     std::set<std::string> failing;
     void clear() override { call("clipboard.clear", ""); }
     void setPicture(const std::string& file) override { call("clipboard.picture", file); }
@@ -229,22 +216,18 @@ private:
         if (failing.count(name))
             throw Failure(name + " failed");
     }
-    Journal& m_journal;
 };
 
 // A disc reader answering from a table of drives; every read is journalled.
-class FakeDiscInfo : public DiscInfo {
+class FakeDiscInfo : public DiscInfo, Journalled {
 public:
-    explicit FakeDiscInfo(Journal& journal) : m_journal(journal) {}
+    explicit FakeDiscInfo(Journal& journal) : Journalled(journal) {}
     std::map<std::string, DiscFacts> discs;
     std::optional<DiscFacts> read(const std::string& drive) override {
         m_journal.add("discInfo.read " + drive);
         const auto found = discs.find(drive);
         return found == discs.end() ? std::nullopt : std::optional(found->second);
     }
-
-private:
-    Journal& m_journal;
 };
 
 } // namespace lumadisc::test

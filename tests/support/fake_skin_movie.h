@@ -9,10 +9,10 @@
 namespace lumadisc::test {
 
 // A movie that keeps its variables in a map; `_width`/`_height` come from `width`/`height`.
-class FakeSkinMovie : public SkinMovie {
+class FakeSkinMovie : public SkinMovie, Journalled {
 public:
     FakeSkinMovie(Journal& journal, std::string name, int width, int height)
-        : width(width), height(height), m_journal(journal), m_name(std::move(name)) {}
+        : Journalled(journal), width(width), height(height), m_name(std::move(name)) {}
 
     int width;
     int height;
@@ -45,7 +45,6 @@ public:
     }
 
 private:
-    Journal& m_journal;
     std::string m_name;
 };
 

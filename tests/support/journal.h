@@ -27,4 +27,11 @@ struct Journal {
     }
 };
 
+// The base of the fakes that write their calls into a journal.
+class Journalled {
+protected:
+    explicit Journalled(Journal& journal) : m_journal(journal) {}
+    Journal& m_journal;
+};
+
 } // namespace lumadisc::test

@@ -15,15 +15,12 @@
 namespace lumadisc::test {
 
 // A clock that also journals its waits, so their place among the other calls can be checked.
-class JournalClock : public FakeClock {
+class JournalClock : public FakeClock, Journalled {
 public:
-    explicit JournalClock(Journal& journal) : m_journal(journal) {}
+    explicit JournalClock(Journal& journal) : Journalled(journal) {}
     void sleep(int milliseconds) override {
         m_journal.add("sleep " + std::to_string(milliseconds));
     }
-
-private:
-    Journal& m_journal;
 };
 
 // The whole program over fakes, in an application folder of its own.
