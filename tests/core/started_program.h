@@ -45,6 +45,13 @@ protected:
         h.engine.playing = playing;
         h.engine.items = items;
     }
+    // A tick that finds the title playing at `position`, `elapsed` s into `length`.
+    void playingTick(float position = 0.25f, long elapsed = 10, long length = 20) {
+        engineState(position, true);
+        h.engine.elapsed = elapsed;
+        h.engine.length = length;
+        main().movieTimer_Timer();
+    }
     Program& program() { return *h.program; }
     ProgramState& state() { return h.program->state; }
     MainForm& main() { return h.program->mainForm(); }

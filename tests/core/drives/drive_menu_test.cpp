@@ -137,9 +137,7 @@ TEST_F(DriveMenu, AChosenDiscIsStartedStepByStepAfterThePlayingOneStopsAndFailur
     EXPECT_EQ(h.engine.options.at(2), "snapshot-path=/elsewhere");
     EXPECT_EQ(state().watchedDrive, "D:");
 
-    h.engine.elapsed = 5;
-    h.engine.length = 100;
-    main().movieTimer_Timer(); // playing: the status shows the time, no longer "LOADING..."
+    playingTick(); // the status shows the time, no longer "LOADING..."
     const Names j = journalOf([&] { options().dvdsList_Click(1); });
     const auto stop = std::find(j.begin(), j.end(), "engine.stop");
     ASSERT_LE(stop + 3, j.end()) << "the playing disc was not stopped";

@@ -152,9 +152,7 @@ TEST_F(DiscStart, PlayNeedsAnIdleItemAndResumesAPausedDiscNamingIt) {
     EXPECT_THAT(h.journal.entries, IsEmpty());
 
     main().PlayDVD("E:\\");
-    h.engine.elapsed = 5;
-    h.engine.length = 100;
-    main().movieTimer_Timer(); // playing: transport enabled
+    playingTick(0.25f, 5, 100); // transport enabled
     main().pauseButton_Click();
     EXPECT_THAT(journalOf([&] { main().playButton_Click(); }),
                 ElementsAre("engine.play", "player.set _root.filename=SECOND DISC",
@@ -168,9 +166,7 @@ TEST_F(DiscStart, TheWatchRestartsTheWatchedDriveWhenItsDiscReturnsUntilItPlays)
     h.drives.add("E:", Drives::kOptical, Volume{"WATCHED", "UDF"}, true);
     start();
     main().PlayDVD("E:\\");
-    h.engine.elapsed = 5;
-    h.engine.length = 100;
-    main().movieTimer_Timer();
+    playingTick();
     h.drives.find("E:")->volume.reset();
     engineState(-1, false); // the engine goes idle by itself
     main().movieTimer_Timer();
@@ -206,13 +202,6 @@ protected:
                                      &main().rewindButton, &main().ffButton})
             EXPECT_EQ(button->enabled, edit) << button->caption << " out of step with the rest";
         return edit;
-    }
-    // A tick that finds the title playing at `position`, `elapsed` s into `length`.
-    void playingTick(float position = 0.25f, long elapsed = 10, long length = 20) {
-        engineState(position, true);
-        h.engine.elapsed = elapsed;
-        h.engine.length = length;
-        main().movieTimer_Timer();
     }
     std::string bar(const std::string& name) { return h.barMovie.variables[name]; }
 };
