@@ -63,10 +63,8 @@ TEST_F(Languages, TheListHoldsVisiblePackFilesSortedWithoutRegardToCase) {
     // A missing or unreadable folder lists nothing: every start without packs relies on it.
     for (const auto* name :
          {"spanish.ini", "German.Ini", "english.ini", "English.ini", "ENGLISH.INI", "Zulu.ini",
-          "\xC3\x89"
-          "cole.ini",
-          "_Test.ini", ".Hidden.ini", "Spanish.ini.bak", "Italian.txt", "ini", "Dutchini",
-          "Polish.in"})
+          "\xC3\x89tude.ini", "_Test.ini", ".Hidden.ini", "Spanish.ini.bak", "Italian.txt", "ini",
+          "Dutchini", "Polish.in"})
         writePack(name);
     fs::create_directories(lang() / "Folder.ini");
     fs::create_symlink("Zulu.ini", lang() / "Linked.ini");
@@ -74,9 +72,7 @@ TEST_F(Languages, TheListHoldsVisiblePackFilesSortedWithoutRegardToCase) {
     fs::create_symlink("Folder.ini", lang() / "LinkedFolder.ini");
     // Letters fold to lower case, so "_" sorts before them.
     EXPECT_EQ(list(), (Names{"_Test.ini", "ENGLISH.INI", "English.ini", "english.ini", "German.Ini",
-                             "Linked.ini", "spanish.ini", "Zulu.ini",
-                             "\xC3\x89"
-                             "cole.ini"}));
+                             "Linked.ini", "spanish.ini", "Zulu.ini", "\xC3\x89tude.ini"}));
 }
 
 TEST_F(Languages, EachCallReadsTheCurrentPackAndMissingOnesGiveTheEnglishDefaultSilently) {
@@ -122,10 +118,8 @@ TEST_F(Languages, EachCallReadsTheCurrentPackAndMissingOnesGiveTheEnglishDefault
 
     // A pack saved by an older editor, in code page 1252.
     languageFile = "Dutch.ini";
-    writePack("Dutch.ini", "[Language Pack]\r\n71=Langue fran\xE7"
-                           "aise\r\n");
-    EXPECT_EQ(caption("71", "Language"), "Langue fran\xC3\xA7"
-                                         "aise");
+    writePack("Dutch.ini", "[Language Pack]\r\n71=Le gar\xE7on\r\n");
+    EXPECT_EQ(caption("71", "Language"), "Le gar\xC3\xA7on");
 }
 
 TEST_F(Languages, CaptionsAreTrimmedUnquotedAndCutTo499Characters) {
@@ -329,8 +323,7 @@ TEST(ProfileRobustness, LongLinesAndGarbageStillAnswer) {
 }
 
 TEST(PackEncoding, Utf8PassesCodePage1252AndUtf16AreDecoded) {
-    const std::string utf8 = "Fran\xC3\xA7"
-                             "ais \xE2\x82\xAC \xF0\x9F\x8E\xAC\n\0end"s;
+    const std::string utf8 = "Gar\xC3\xA7on \xE2\x82\xAC \xF0\x9F\x8E\xAC\n\0end"s;
     const std::pair<std::string, std::string> cases[] = {
         {utf8, utf8},
         {"", ""},
@@ -339,10 +332,7 @@ TEST(PackEncoding, Utf8PassesCodePage1252AndUtf16AreDecoded) {
         {"\xEF\xBB\xBF\xEF\xBB\xBFx", "\xEF\xBB\xBFx"},
         {"a\xEF\xBB\xBF", "a\xEF\xBB\xBF"},
         // Invalid UTF-8 is code page 1252, the whole file for one bad byte.
-        {"Fran\xE7"
-         "ais",
-         "Fran\xC3\xA7"
-         "ais"},
+        {"gar\xE7on", "gar\xC3\xA7on"},
         {"\x80 \x85 \x9F \xA0 \xFF", "\xE2\x82\xAC \xE2\x80\xA6 \xC5\xB8 \xC2\xA0 \xC3\xBF"},
         // Bytes the code page leaves unassigned become the C1 controls of the same number.
         {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
@@ -352,14 +342,9 @@ TEST(PackEncoding, Utf8PassesCodePage1252AndUtf16AreDecoded) {
         {"\xFF\xFE[\0P\0]\0\xE9\0\xAC\x20"s, "[P]\xC3\xA9\xE2\x82\xAC"},
         {"\xFE\xFF\0[\0P\0]\0\xE9\x20\xAC"s, "[P]\xC3\xA9\xE2\x82\xAC"},
         {"\xFF\xFE\x3C\xD8\xAC\xDF", "\xF0\x9F\x8E\xAC"},
-        {"\xFF\xFE\x3D\xD8"
-         "a\0"s,
-         "\xEF\xBF\xBD"
-         "a"},
+        {"\xFF\xFE\x3D\xD8z\0"s, "\xEF\xBF\xBDz"},
         {"\xFF\xFE\xAC\xDF", "\xEF\xBF\xBD"},
-        {"\xFF\xFE"
-         "a\0b"s,
-         "a\xEF\xBF\xBD"},
+        {"\xFF\xFEz\0y"s, "z\xEF\xBF\xBD"},
         {"\xFF\xFE\x3D\xD8", "\xEF\xBF\xBD"}};
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(decodePackText(bytes), text) << ::testing::PrintToString(bytes);
@@ -370,9 +355,7 @@ TEST(PackEncoding, MalformedUtf8IsRejectedAndCharactersAreCountedWhole) {
     EXPECT_TRUE(isValidUtf8("\xED\x9F\xBF"));
     // Overlong, surrogate, past U+10FFFF, cut short, stray bytes.
     for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3",
-                            "\xC3"
-                            "a",
-                            "\x80", "\xFF"})
+                            "\xC3z", "\x80", "\xFF"})
         EXPECT_FALSE(isValidUtf8(bad)) << ::testing::PrintToString(std::string(bad));
 
     const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAC";
