@@ -29,11 +29,8 @@ EngineOptions programList(const std::string& overlay, const std::string& screens
 }
 
 TEST(EngineOptionsTest, OverlayAndScreensaverChooseArgumentsSnapshotsTheLastPathAndNaming) {
-    struct Case {
-        Strings options;
-        Strings instanceArguments, mediaOptions;
-    };
-    const Case cases[] = {
+    // Options, and the instance arguments and media options they give.
+    const std::tuple<Strings, Strings, Strings> cases[] = {
         {{"overlay", "no-overlay", "no-disable-screensaver"},
          {"--gl=none", "--gles2=none", "--no-disable-screensaver"},
          {":avcodec-hw=none"}},
@@ -44,12 +41,12 @@ TEST(EngineOptionsTest, OverlayAndScreensaverChooseArgumentsSnapshotsTheLastPath
          {}},
         {{}, {}, {}},
     };
-    for (const Case& c : cases) {
-        const auto options = EngineOptions::parse(c.options);
-        EXPECT_EQ(options.instanceArguments(), c.instanceArguments)
-            << "instance arguments for " << ::testing::PrintToString(c.options);
-        EXPECT_EQ(options.mediaOptions(), c.mediaOptions)
-            << "media options for " << ::testing::PrintToString(c.options);
+    for (const auto& [list, instanceArguments, mediaOptions] : cases) {
+        const auto options = EngineOptions::parse(list);
+        EXPECT_EQ(options.instanceArguments(), instanceArguments)
+            << "instance arguments for " << ::testing::PrintToString(list);
+        EXPECT_EQ(options.mediaOptions(), mediaOptions)
+            << "media options for " << ::testing::PrintToString(list);
     }
 
     // Snapshots go to the last snapshot path, with the given naming.

@@ -171,10 +171,8 @@ TEST_F(DiscHandlers, AnApplicationsFolderThatCannotBeMadeIsRefused) {
 // The default list of a type keeps every other id and every other line of the file.
 TEST(MimeAppsList, OurDefaultGoesFirstAndLeavesTheFileAsItWasWhenRemoved) {
     const std::string id = "ours.desktop";
-    const struct {
-        std::string text;
-        std::string defaultLine;
-    } cases[] = {
+    // Each file and the default line of t that registering gives it.
+    const std::pair<std::string, std::string> cases[] = {
         {"", "t=ours.desktop;"},
         {"[Added Associations]\nt=x.desktop;\n", "t=ours.desktop;"},
         {"[Default Applications]\nt = a.desktop;b.desktop\n[Removed Associations]\nt=c;\n",
@@ -182,16 +180,16 @@ TEST(MimeAppsList, OurDefaultGoesFirstAndLeavesTheFileAsItWasWhenRemoved) {
         {"[Default Applications]\nu=a;\n\n[Other]\n", "t=ours.desktop;"},
         {"[Default Applications]\nt=a;ours.desktop;\n", "t=ours.desktop;a;"},
     };
-    for (const auto& c : cases) {
-        const std::string registered = withDefault(c.text, "t", id);
+    for (const auto& [text, defaultLine] : cases) {
+        const std::string registered = withDefault(text, "t", id);
         const auto group = registered.find("[Default Applications]");
-        EXPECT_NE(registered.find("\n" + c.defaultLine + "\n", group), std::string::npos)
+        EXPECT_NE(registered.find("\n" + defaultLine + "\n", group), std::string::npos)
             << "default of t in:\n"
             << registered;
         EXPECT_EQ(withDefault(registered, "t", id), registered) << "registering twice";
-        if (c.text.find("ours.desktop") == std::string::npos) {
-            EXPECT_EQ(withoutDefault(registered, "t", id), c.text) << "removing from:\n"
-                                                                   << registered;
+        if (text.find("ours.desktop") == std::string::npos) {
+            EXPECT_EQ(withoutDefault(registered, "t", id), text) << "removing from:\n"
+                                                                 << registered;
         }
     }
 }

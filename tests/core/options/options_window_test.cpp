@@ -334,25 +334,20 @@ TEST_F(Menus, HowToUseOpensThePageOfTheLanguage) {
     const std::string english = (h.appFolder.path() / "English.html").string();
     writeFile(english, "<html></html>");
     // Only English has a page here; a page the desktop cannot open is as good as missing.
-    const struct {
-        const char* language;
-        bool opens;
-        bool error;
-    } cases[] = {{"English.ini", true, false},
-                 {"French.ini", true, true},
-                 {"English.ini", false, true},
-                 {"ini", true, true}};
-    for (const auto& c : cases) {
-        useLanguage(c.language);
-        h.launcher.succeeds = c.opens;
+    const std::tuple<std::string, bool, bool> cases[] = {{"English.ini", true, false},
+                                                         {"French.ini", true, true},
+                                                         {"English.ini", false, true},
+                                                         {"ini", true, true}};
+    for (const auto& [language, opens, error] : cases) {
+        useLanguage(language);
+        h.launcher.succeeds = opens;
         h.launcher.opened.clear();
         h.dialogs.shown.clear();
         options().menuItemChosen(options().howToUseMenu());
-        const bool hasPage = std::string(c.language) == "English.ini";
-        EXPECT_EQ(h.launcher.opened, hasPage ? Names{english} : Names{})
-            << "help for " << c.language;
-        ASSERT_EQ(h.dialogs.shown.size(), c.error ? 1u : 0u)
-            << "help for " << c.language << ", the desktop opening it: " << c.opens;
+        EXPECT_EQ(h.launcher.opened, language == "English.ini" ? Names{english} : Names{})
+            << "help for " << language;
+        ASSERT_EQ(h.dialogs.shown.size(), error ? 1u : 0u)
+            << "help for " << language << ", the desktop opening it: " << opens;
         for (const auto& shown : h.dialogs.shown)
             EXPECT_EQ((std::tuple{shown.text, shown.title, shown.icon}),
                       (std::tuple{"Can't find the help file.", "Error", MessageIcon::Critical}));

@@ -207,28 +207,24 @@ protected:
 };
 
 TEST_F(Transport, PauseAndJumpsNeedAPlayingTitleTheKnobALoadedOne) {
-    const struct {
-        float position;
-        bool playing;
-        Names journal;
-    } cases[] = {
+    const std::tuple<float, bool, Names> cases[] = {
         {-1, false, {}},   // idle: the knob is ignored too
         {0.3f, false, {}}, // paused: only the knob acts
         // At the very start of the title (position 0) everything acts.
         {0, true, {"engine.pause", "engine.jump 1", "engine.jump -1"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [position, playing, expected] : cases) {
         Names acted;
         for (void (MainForm::*press)() : {&MainForm::pauseButton_Click, &MainForm::ffButton_Click,
                                           &MainForm::rewindButton_Click}) {
-            engineState(c.position, c.playing);
+            engineState(position, playing);
             const Names journal = journalOf([&] { (main().*press)(); });
             acted.insert(acted.end(), journal.begin(), journal.end());
         }
-        EXPECT_EQ(acted, c.journal) << "at position " << c.position << ", playing " << c.playing;
+        EXPECT_EQ(acted, expected) << "at position " << position << ", playing " << playing;
         knob("50");
-        EXPECT_FLOAT_EQ(h.engine.pos, c.position < 0 ? c.position : 0.5f)
-            << "knob released at position " << c.position;
+        EXPECT_FLOAT_EQ(h.engine.pos, position < 0 ? position : 0.5f)
+            << "knob released at position " << position;
     }
     const std::pair<const char*, float> knobs[] = {{"12.5xyz", 0.125f}, {"0", 0}, {"100", 1}};
     for (const auto& [value, position] : knobs) {

@@ -142,20 +142,15 @@ TEST_F(Remote, SeekAndSetPositionStayWithinTheTitle) {
     EXPECT_EQ(remote->positionMicroseconds(), 300 * kSecond);
     const std::string track = remote->trackId();
     // Offsets from 300 s, or places, and where they land in the 1200 s title.
-    const struct {
-        std::optional<std::int64_t> offset;
-        std::int64_t place;
-        std::int64_t landed;
-    } moves[] = {{60 * kSecond, 0, 360 * kSecond},
-                 {-400 * kSecond, 0, 0},
-                 {2000 * kSecond, 0, 1200 * kSecond},
-                 {std::nullopt, 600 * kSecond, 600 * kSecond},
-                 {std::nullopt, 1200 * kSecond, 1200 * kSecond}};
-    for (const auto& m : moves) {
-        const auto landed =
-            m.offset ? remote->seek(*m.offset) : remote->setPosition(track, m.place);
-        EXPECT_EQ(landed, m.landed);
-        EXPECT_FLOAT_EQ(h.engine.pos, static_cast<float>(m.landed) / (1200 * kSecond));
+    const std::tuple<std::optional<std::int64_t>, std::int64_t, std::int64_t> moves[] = {
+        {60 * kSecond, 0, 360 * kSecond},
+        {-400 * kSecond, 0, 0},
+        {2000 * kSecond, 0, 1200 * kSecond},
+        {std::nullopt, 600 * kSecond, 600 * kSecond},
+        {std::nullopt, 1200 * kSecond, 1200 * kSecond}};
+    for (const auto& [offset, place, landed] : moves) {
+        EXPECT_EQ(offset ? remote->seek(*offset) : remote->setPosition(track, place), landed);
+        EXPECT_FLOAT_EQ(h.engine.pos, static_cast<float>(landed) / (1200 * kSecond));
         h.engine.pos = 0.25f;
     }
     bothEngines(0.25f, false); // paused is still loaded
@@ -178,25 +173,20 @@ TEST_F(Remote, SeekAndSetPositionStayWithinTheTitle) {
 }
 
 TEST_F(Remote, TransportCommandsRunTheControlBarsProcedures) {
-    const struct {
-        float position;
-        bool playing;
-        const char* method;
-        const char* barCommand;
-    } cases[] = {{0.25f, true, "Pause", "pause"},
-                 {0.25f, false, "Play", "play"},
-                 // Play-pause toggles like the space key.
-                 {0.25f, true, "PlayPause", "pause"},
-                 {0.25f, false, "PlayPause", "play"},
-                 {0.25f, true, "Stop", "stop"},
-                 // Pause does nothing while stopped, as the button.
-                 {-1, false, "Pause", "pause"}};
-    for (const auto& c : cases) {
-        bothEngines(c.position, c.playing);
-        const Names viaRemote =
-            remotely([&](RemoteControl& r) { EXPECT_TRUE(r.command(c.method)); });
-        EXPECT_EQ(viaRemote, fromBar(c.barCommand)) << "the remote's " << c.method;
-        EXPECT_EQ(viaRemote.empty(), c.position < 0) << "the remote's " << c.method;
+    const std::tuple<float, bool, const char*, const char*> cases[] = {
+        {0.25f, true, "Pause", "pause"},
+        {0.25f, false, "Play", "play"},
+        // Play-pause toggles like the space key.
+        {0.25f, true, "PlayPause", "pause"},
+        {0.25f, false, "PlayPause", "play"},
+        {0.25f, true, "Stop", "stop"},
+        // Pause does nothing while stopped, as the button.
+        {-1, false, "Pause", "pause"}};
+    for (const auto& [position, playing, method, barCommand] : cases) {
+        bothEngines(position, playing);
+        const Names viaRemote = remotely([&](RemoteControl& r) { EXPECT_TRUE(r.command(method)); });
+        EXPECT_EQ(viaRemote, fromBar(barCommand)) << "the remote's " << method;
+        EXPECT_EQ(viaRemote.empty(), position < 0) << "the remote's " << method;
     }
     EXPECT_TRUE(state().userStopped);
     EXPECT_FALSE(remote->command("Seek")) << "a method without an action";

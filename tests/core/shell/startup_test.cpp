@@ -26,38 +26,32 @@ TEST(ConfigFile, NumbersAreFramedByBlanksAndReadBackWithinSixteenBits) {
     ASSERT_TRUE(readConfigText(configText(extremes), read));
     EXPECT_EQ(read, extremes) << "the written file does not read back the same";
 
-    struct Case {
-        std::string line;
-        std::optional<int> value; // nothing: the read fails
-    };
-    const Case cases[] = {{"32767", 32767},
-                          {"32768", {}},
-                          {"-32768", -32768},
-                          {"-32769", {}},
-                          {"+12", 12},
-                          {" \t 7 ", 7},
-                          {"12abc", 12},
-                          {"yes", 0},
-                          {"", 0},
-                          {"-", 0},
-                          {"99999999999999999999", {}}};
-    for (const Case& c : cases) {
+    // A number line and the value read from it; nothing where the read fails.
+    const std::pair<std::string, std::optional<int>> cases[] = {{"32767", 32767},
+                                                                {"32768", {}},
+                                                                {"-32768", -32768},
+                                                                {"-32769", {}},
+                                                                {"+12", 12},
+                                                                {" \t 7 ", 7},
+                                                                {"12abc", 12},
+                                                                {"yes", 0},
+                                                                {"", 0},
+                                                                {"-", 0},
+                                                                {"99999999999999999999", {}}};
+    for (const auto& [line, value] : cases) {
         SettingsRecord record;
-        EXPECT_EQ(readConfigText(withNumbers(c.line), record), c.value.has_value())
-            << "number line '" << c.line << "' was " << (c.value ? "refused" : "accepted");
-        if (c.value) {
-            EXPECT_EQ(record.useOverlay, *c.value) << "number line '" << c.line << "'";
+        EXPECT_EQ(readConfigText(withNumbers(line), record), value.has_value())
+            << "number line '" << line << "' was " << (value ? "refused" : "accepted");
+        if (value) {
+            EXPECT_EQ(record.useOverlay, *value) << "number line '" << line << "'";
         }
     }
 }
 
 TEST(ConfigFile, TextLinesAreKeptWholeAndAnyLineEndCounts) {
     const std::string huge(5'000'000, 'x');
-    struct Case {
-        std::string text;
-        std::optional<SettingsRecord> read; // nothing: the read fails
-    };
-    const Case cases[] = {
+    // A file and the record read from it; nothing where the read fails.
+    const std::pair<std::string, std::optional<SettingsRecord>> cases[] = {
         {"F.ini\r\nC:\\shots, \"quoted\"\r\n0\r\n1\r\n2\r\n2\r\n1\r\nextra\r\n",
          SettingsRecord{"F.ini", "C:\\shots, \"quoted\"", 0, 1, 2, 2, 1}},
         {"G.ini\n\n\t 1\r  0  \r\n2\n 1 \n-1", SettingsRecord{"G.ini", "", 1, 0, 2, 1, -1}},
@@ -66,11 +60,11 @@ TEST(ConfigFile, TextLinesAreKeptWholeAndAnyLineEndCounts) {
         {"new.ini\r\nnew\r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n", std::nullopt}, // six lines
         {"", std::nullopt},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, read] : cases) {
         SettingsRecord record;
-        EXPECT_EQ(readConfigText(c.text, record), c.read.has_value()) << c.text.substr(0, 40);
-        if (c.read) {
-            EXPECT_TRUE(record == *c.read) << "misread: " << c.text.substr(0, 40);
+        EXPECT_EQ(readConfigText(text, record), read.has_value()) << text.substr(0, 40);
+        if (read) {
+            EXPECT_TRUE(record == *read) << "misread: " << text.substr(0, 40);
         }
     }
 }

@@ -3,6 +3,8 @@
 #include "core/skin/actions.h"
 #include "core/started_program.h"
 
+#include <tuple>
+
 namespace lumadisc {
 namespace {
 
@@ -41,10 +43,7 @@ TEST_F(ControlBar, EachCommandReachesItsAction) {
     main().PlayDVD("D:\\");
     engineState(0.5f, true);
     main().movieTimer_Timer(); // the disc plays: "LOADING..." is over
-    const struct {
-        const char* command;
-        Names journal;
-    } cases[] = {
+    const std::pair<const char*, Names> cases[] = {
         {"pause", {"engine.pause"}},
         {"ff", {"engine.jump 1"}},
         {"rewind", {"engine.jump -1"}},
@@ -62,9 +61,9 @@ TEST_F(ControlBar, EachCommandReachesItsAction) {
          {"engine.setEngineVariable key-snapshot=83", "engine.setEngineVariable key-pressed=83",
           "sleep 500"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, journal] : cases) {
         engineState(0.5f, true);
-        EXPECT_EQ(command(c.command), c.journal) << "the bar's command " << c.command;
+        EXPECT_EQ(command(name), journal) << "the bar's command " << name;
     }
     // Esc only leaves full screen; the menu's Full Screen toggles it.
     EXPECT_THAT(key("Esc"), IsEmpty());
@@ -94,16 +93,12 @@ TEST_F(ControlBar, VolumeStepsStopAtTheEndsRepeatWhileHeldAndEndTheMute) {
     for (const auto& [name, value] : held)
         EXPECT_EQ(key(name, false, true), volume(value)) << "the key " << name << " held";
     EXPECT_THAT(key("M", false, true), IsEmpty()) << "mute repeated while its key was held";
-    const struct {
-        int from;
-        const char* command;
-        int to;
-    } ends[] = {{99, "vol+", 100}, {100, "vol+", 100}, {1, "vol-", 0}, {0, "vol-", 0}};
-    for (const auto& e : ends) {
-        main().volumeSlider.value = e.from;
-        EXPECT_EQ(command(e.command), e.from == e.to ? Names{} : volume(e.to))
-            << e.command << " at " << e.from;
-        EXPECT_EQ(main().volumeSlider.value, e.to) << e.command << " at " << e.from;
+    const std::tuple<int, const char*, int> ends[] = {
+        {99, "vol+", 100}, {100, "vol+", 100}, {1, "vol-", 0}, {0, "vol-", 0}};
+    for (const auto& [from, step, to] : ends) {
+        main().volumeSlider.value = from;
+        EXPECT_EQ(command(step), from == to ? Names{} : volume(to)) << step << " at " << from;
+        EXPECT_EQ(main().volumeSlider.value, to) << step << " at " << from;
     }
     // "V" is the muted glyph; anything else counts as not muted. A step ends a mute.
     for (const auto& [before, after] : {std::pair{"U", "V"}, {"V", "U"}, {"x", "U"}}) {
@@ -152,23 +147,19 @@ TEST_F(ControlBar, MiniHidesBothWindowsAndTheBarBringsTheMainWindowBack) {
     EXPECT_EQ(bar().windowState, WindowState::Minimized);
     EXPECT_FALSE(main().visible);
     using enum WindowState;
-    const struct {
-        WindowState bar;
-        bool repaint; // else a resize
-        bool mainBefore;
-        bool mainAfter;
-    } cases[] = {
+    // The bar's state, a repaint (else a resize), main shown before and after.
+    const std::tuple<WindowState, bool, bool, bool> cases[] = {
         {Minimized, false, false, false}, {Minimized, false, true, true},
         {Normal, false, false, true},     {Maximized, false, false, true},
         {Minimized, true, false, true}, // a repaint shows main whatever the bar's state
     };
-    for (const auto& c : cases) {
-        bar().windowState = c.bar;
-        main().visible = c.mainBefore;
-        c.repaint ? bar().Form_Paint() : bar().Form_Resize();
-        EXPECT_EQ(main().visible, c.mainAfter)
-            << (c.repaint ? "repaint" : "resize") << " of the bar in state "
-            << static_cast<int>(c.bar) << ", main shown before: " << c.mainBefore;
+    for (const auto& [state, repaint, mainBefore, mainAfter] : cases) {
+        bar().windowState = state;
+        main().visible = mainBefore;
+        repaint ? bar().Form_Paint() : bar().Form_Resize();
+        EXPECT_EQ(main().visible, mainAfter)
+            << (repaint ? "repaint" : "resize") << " of the bar in state "
+            << static_cast<int>(state) << ", main shown before: " << mainBefore;
     }
 }
 
