@@ -31,6 +31,8 @@ std::string actionOf(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
 }
 
 TEST(Keyboard, KeysRunTheirActions) {
+    // Without an application, Qt's fallback keyboard device of the key events outlives it.
+    test::skinTestApp();
     const std::pair<int, const char*> keys[] = {
         {Qt::Key_Space, "PlayPause"}, {Qt::Key_S, "stop"},       {Qt::Key_Up, "navup"},
         {Qt::Key_Down, "navdown"},    {Qt::Key_Left, "navleft"}, {Qt::Key_Right, "navright"},
