@@ -14,6 +14,7 @@
 #include "linux/linux_wallpaper.h"
 #include "linux/xdg_disc_handler_registration.h"
 #include "ui/app_icon.h"
+#include "ui/application.h"
 #include "ui/dvd_bar_view.h"
 #include "ui/main_window_view.h"
 #include "ui/mpris_service.h"
@@ -26,7 +27,7 @@
 #include "ui/startup_failure.h"
 #include "ui/view_hub.h"
 
-#include <QApplication>
+#include <QMessageBox>
 #include <QQuickWindow>
 #include <QStringList>
 
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     lumadisc::endCleanlyOnFatalMessages(true);
-    QApplication app(argc, argv);
+    lumadisc::Application app(argc, argv);
     lumadisc::endCleanlyOnFatalMessages(false);
     QApplication::setApplicationName(QStringLiteral("Lumadisc"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Lumadisc"));
@@ -85,6 +86,11 @@ int main(int argc, char** argv) {
         const ScreenMetrics screen = readScreenMetrics();
         MainWindowView mainView(screen);
         DvdBarView barView(screen);
+        // The player goes on without the broken skin's scripts.
+        for (QmlSkinMovie* movie : {&mainView.player(), &barView.gui()})
+            QObject::connect(movie, &QmlSkinMovie::broken, [](const QString& message) {
+                QMessageBox::critical(nullptr, QStringLiteral("Lumadisc"), message);
+            });
         QtWindowSystem windows(screen, mainView, barView);
         VlcEngine engine(mainView.stageWindowId(), engineArguments());
         engine.setFullScreenHandler([&mainView] { mainView.toggleFullScreen(); });

@@ -2,9 +2,9 @@
 
 #include "core/failure.h"
 #include "core/skin/movie_variables.h"
+#include "ui/application.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QMetaProperty>
 #include <QQmlEngine>
 #include <QQmlError>
@@ -12,8 +12,6 @@
 #include <QQuickWidget>
 #include <QStringList>
 #include <QUrl>
-
-#include <functional>
 
 #include <iostream>
 
@@ -52,44 +50,23 @@ QQuickItem* findNamedItem(QQuickItem* item, const QString& name) {
     return nullptr;
 }
 
-// Events reach the movie's scripts (a click runs its handler) inside event().
-class GuardedQuickWidget : public QQuickWidget {
-public:
-    using QQuickWidget::QQuickWidget;
-    ScriptWatchdog* watchdog = nullptr;
-    std::function<void()> afterEvent;
-
-protected:
-    bool event(QEvent* event) override {
-        if (!watchdog)
-            return QQuickWidget::event(event);
-        bool handled = false;
-        {
-            const ScriptWatchdog::Guard guard(*watchdog);
-            handled = QQuickWidget::event(event);
-        }
-        afterEvent();
-        return handled;
-    }
-};
-
 } // namespace
 
-QmlSkinMovie::QmlSkinMovie(QWidget* parent, std::chrono::milliseconds scriptLimit)
-    : QObject(parent) {
-    auto* widget = new GuardedQuickWidget(parent);
-    m_widget = widget;
+QmlSkinMovie::QmlSkinMovie(QWidget* parent)
+    : QObject(parent), m_widget(new QQuickWidget(parent)),
+      m_watchdog(Application::instance().scriptWatchdog()) {
     // The root item has its own size; the window reads it through "_width"/"_height".
     m_widget->setResizeMode(QQuickWidget::SizeViewToRootObject);
     m_widget->setClearColor(Qt::black);
-    m_watchdog = std::make_unique<ScriptWatchdog>(*m_widget->engine(), scriptLimit);
-    widget->watchdog = m_watchdog.get();
-    widget->afterEvent = [this] { reportIfBroken(); };
+    // Told on the watchdog's thread; said here once the user-interface thread is free again.
+    m_watchdog.watch(*m_widget->engine(), [this] {
+        QMetaObject::invokeMethod(this, &QmlSkinMovie::reportBroken, Qt::QueuedConnection);
+    });
 }
 
 QmlSkinMovie::~QmlSkinMovie() {
-    // The widget may outlive this object for a moment while its parent deletes its children.
-    static_cast<GuardedQuickWidget*>(m_widget)->watchdog = nullptr;
+    // Before the engine goes: this object, made first, is the first child its parent deletes.
+    m_watchdog.unwatch(*m_widget->engine());
 }
 
 std::string QmlSkinMovie::brokenMessage() const {
@@ -97,20 +74,13 @@ std::string QmlSkinMovie::brokenMessage() const {
            " is broken: a script of it did not return and was stopped.";
 }
 
-void QmlSkinMovie::reportIfBroken() {
-    if (m_reported || !m_watchdog->struck())
+void QmlSkinMovie::reportBroken() {
+    if (m_reported)
         return;
     m_reported = true;
     const std::string message = brokenMessage();
     std::cerr << "Lumadisc: " << message << std::endl;
-    // Not from inside the event or call that ran the script.
-    QMetaObject::invokeMethod(
-        this,
-        [message] {
-            QMessageBox::critical(nullptr, QStringLiteral("Lumadisc"),
-                                  QString::fromStdString(message));
-        },
-        Qt::QueuedConnection);
+    emit broken(QString::fromStdString(message));
 }
 
 void QmlSkinMovie::loadMovie(const std::string& path) {
@@ -121,10 +91,10 @@ void QmlSkinMovie::loadMovie(const std::string& path) {
     m_properties.clear();
     m_path = path;
     {
-        const ScriptWatchdog::Guard guard(*m_watchdog);
+        const ScriptWatchdog::Guard guard(m_watchdog, m_widget->engine());
         m_widget->setSource(QUrl::fromLocalFile(file));
     }
-    if (m_watchdog->struck()) {
+    if (m_watchdog.struck(*m_widget->engine())) {
         m_reported = true;
         throw Failure(brokenMessage());
     }
@@ -154,12 +124,9 @@ void QmlSkinMovie::setVariable(const std::string& path, const std::string& value
     // an equal value, but a property of a C++ item need not, and the read is cheap.
     if (!property.isWritable() || property.read(target.owner).toString() == text)
         return;
-    {
-        // Writing runs the movie's change handlers.
-        const ScriptWatchdog::Guard guard(*m_watchdog);
-        property.write(target.owner, text);
-    }
-    reportIfBroken();
+    // Writing runs the movie's change handlers.
+    const ScriptWatchdog::Guard guard(m_watchdog, m_widget->engine());
+    property.write(target.owner, text);
 }
 
 std::string QmlSkinMovie::getVariable(const std::string& path) {
@@ -175,11 +142,8 @@ std::string QmlSkinMovie::getVariable(const std::string& path) {
 }
 
 void QmlSkinMovie::setSize(int width, int height) {
-    {
-        const ScriptWatchdog::Guard guard(*m_watchdog);
-        m_widget->resize(width, height);
-    }
-    reportIfBroken();
+    const ScriptWatchdog::Guard guard(m_watchdog, m_widget->engine());
+    m_widget->resize(width, height);
 }
 
 void QmlSkinMovie::onCommand(const QString& command, const QString& args) {

@@ -9,9 +9,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <chrono>
-#include <memory>
-
 class QQuickItem;
 class QQuickWidget;
 class QWidget;
@@ -22,13 +19,12 @@ namespace lumadisc {
 // and "_level0.X" are properties of the root item, "_level0.name.text" the text of the item
 // whose objectName is "name"); the root item's signal command(string, string) becomes the
 // movie's command event. The movie and its widget are children of the parent widget. A script
-// of the movie that runs longer than `scriptLimit` is stopped and the movie reported as broken.
+// of the movie that the application's script watchdog stops reports the movie as broken.
 class QmlSkinMovie : public QObject, public SkinMovie {
     Q_OBJECT
 
 public:
-    explicit QmlSkinMovie(QWidget* parent,
-                          std::chrono::milliseconds scriptLimit = std::chrono::seconds(5));
+    explicit QmlSkinMovie(QWidget* parent);
     ~QmlSkinMovie() override;
 
     QQuickWidget* widget() const { return m_widget; }
@@ -37,6 +33,11 @@ public:
     void setVariable(const std::string& path, const std::string& value) override;
     std::string getVariable(const std::string& path) override;
     void setSize(int width, int height) override;
+
+signals:
+    // Once, after a script of the movie was stopped (and said on standard error); the movie
+    // stays shown, its scripts stay stopped.
+    void broken(const QString& message);
 
 private slots:
     void onCommand(const QString& command, const QString& args);
@@ -48,14 +49,13 @@ private:
     };
 
     QQuickItem* root() const;
-    // Said once, after the watchdog stopped a script: on standard error and in a message box.
-    void reportIfBroken();
+    void reportBroken();
     std::string brokenMessage() const;
     // The object and property a variable path names; owner is null for an unknown path.
     Property resolve(const std::string& path);
 
     QQuickWidget* m_widget;
-    std::unique_ptr<ScriptWatchdog> m_watchdog;
+    ScriptWatchdog& m_watchdog;
     std::string m_path;
     bool m_reported = false;
     // Resolved paths of the loaded movie; the status tick writes the same few paths 100 times a

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Bad surroundings at start-up, by kind, each with its documented reaction:
 # - a skin that is broken, has no size or runs a script that never returns: a message box
-#   titled "Lumadisc" says so, and the program ends with a non-zero status;
+#   titled "Lumadisc" says so, and the program ends with a non-zero status; a skin whose timer
+#   script never returns later is reported the same way while the player goes on;
 # - no display: a clear message and status 1, no abort.
 source "$(dirname "$0")/lib.sh"
 start_display
@@ -26,6 +27,21 @@ broken_skin GUI.qml 'import QtQuick 2.0; Item { this is not QML' broken
 broken_skin Player.qml 'import QtQuick; Item { signal command(string command, string args) }' sizeless
 broken_skin GUI.qml 'import QtQuick; Item { width: 800; height: 100; signal command(string command, string args)
     Component.onCompleted: { while (true) {} } }' endless-script
+
+# A skin whose timer script never returns once the program runs: the skin is reported broken and
+# the player goes on, so the bar still ends it.
+rm -rf "$APP/Resources"
+cp -r "$E2E_DIR/skins" "$APP/Resources"
+sed -i '$ s/}$/Timer { interval: 500; running: true; onTriggered: { for (;;) {} } } }/' \
+    "$APP/Resources/Player.qml"
+start_lumadisc
+find_windows
+wait_message_box Lumadisc
+shot skin-endless-timer
+dismiss_message_box
+grep -q "Player.qml is broken" "$E2E_DIR/lumadisc.log" || fail "the endless timer was not reported"
+press_bar exit
+wait_exit "$LUMADISC_PID"
 rm -rf "$APP/Resources"
 cp -r "$E2E_DIR/skins" "$APP/Resources"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ui/application.h"
 #include "ui/qml_skin_movie.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -14,16 +14,17 @@
 
 namespace lumadisc::test {
 
-// The suite's one application, on the offscreen platform; it lives until the process ends.
-inline QApplication& skinTestApp() {
-    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
+// The suite's one application, on the offscreen platform; it lives until the process ends. Its
+// script watchdog strikes after a second, so that skins that never return fail quickly.
+inline Application& skinTestApp() {
+    if (auto* existing = qobject_cast<Application*>(QCoreApplication::instance()))
         return *existing;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     static int argc = 1;
     static char name[] = "ui_tests";
     static char* argv[] = {name, nullptr};
-    return *new QApplication(argc, argv);
+    return *new Application(argc, argv, std::chrono::seconds(1));
 }
 
 using Command = std::pair<std::string, std::string>;
