@@ -248,10 +248,8 @@ TEST(ShippedPacks, TranslateEveryEnglishKeyAsUtf8WithDistinctMnemonics) {
 const std::string kNone = "(none)";
 
 TEST(ProfileFile, SectionsKeysAndLines) {
-    struct Lookup {
-        std::string file, section, key, found;
-    };
-    const Lookup lookups[] = {
+    // A file, a section and a key in it, and the value found.
+    const std::tuple<std::string, std::string, std::string, std::string> lookups[] = {
         // Section names match without regard to case and surrounding blanks.
         {"[language PACK]\n05=found\n", "  Language Pack ", "05", "found"},
         {"[language PACK]\n05=found\n", "LanguagePack", "05", kNone},
@@ -292,9 +290,9 @@ TEST(ProfileFile, SectionsKeysAndLines) {
         {"\0[P]\n05=x\n"s, "P", "05", kNone},
         {"\xEF\xBB\xBF[P]\n05=x\n", "P", "05", "x"},
     };
-    for (const Lookup& l : lookups)
-        EXPECT_EQ(ProfileFile(l.file).find(l.section, l.key).value_or(kNone), l.found)
-            << "[" << l.section << "] " << l.key << " in " << ::testing::PrintToString(l.file);
+    for (const auto& [file, section, key, found] : lookups)
+        EXPECT_EQ(ProfileFile(file).find(section, key).value_or(kNone), found)
+            << "[" << section << "] " << key << " in " << ::testing::PrintToString(file);
 }
 
 TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {

@@ -63,13 +63,8 @@ TEST_F(OptionsWindow, LoadShowsTheRecordAndTheDestinationSetsWhatCanBeUsed) {
 TEST_F(OptionsWindow, OkWritesTheFileAndAsksOnlyWhilePlayingWithAnEngineChange) {
     using Edit = std::function<void(OptionsDialog&)>;
     using Saved = std::function<void(SettingsRecord&)>;
-    const struct {
-        const char* change;
-        Edit edit;
-        Saved saved;
-        bool playing;
-        bool asks;
-    } cases[] = {
+    // What changes, how, what the file then holds, whether playing, whether OK asks.
+    const std::tuple<const char*, Edit, Saved, bool, bool> cases[] = {
         {"language", [this](OptionsDialog&) { chooseLanguage("French"); },
          [](SettingsRecord& r) { r.languageFile = "French.ini"; }, true, false},
         {"style", [](OptionsDialog& o) { o.cmbWallpaperType.listIndex = 1; },
@@ -87,30 +82,30 @@ TEST_F(OptionsWindow, OkWritesTheFileAndAsksOnlyWhilePlayingWithAnEngineChange) 
         {"destination, idle", [](OptionsDialog& o) { o.optToDesktop_Click(); },
          [](SettingsRecord& r) { r.snapshotTarget = 2; }, false, false},
     };
-    for (const auto& c : cases) {
+    for (const auto& [change, edit, saved, playing, asks] : cases) {
         h.writeConfig(configText(kSaved));
         h.dialogs.shown.clear();
         h.dialogs.answer = MessageResult::No;
         h.program.reset();
         start();
-        engineState(c.playing ? 0.5f : -1.f, c.playing);
+        engineState(playing ? 0.5f : -1.f, playing);
         options().Form_Load(); // as the settings button does
-        c.edit(options());
+        edit(options());
         const Names journal = journalOf([&] { options().OKButton_Click(); });
 
         SettingsRecord expected = kSaved;
-        c.saved(expected);
+        saved(expected);
         // The registration follows the box on every OK, changed or not.
         const std::string registration = expected.autoPlay ? "handlers.write" : "handlers.remove";
         EXPECT_NE(std::find(journal.begin(), journal.end(), registration), journal.end())
-            << c.change << ": no " << registration;
-        EXPECT_EQ(h.config(), configText(expected)) << c.change;
-        EXPECT_FALSE(options().visible) << c.change;
-        EXPECT_EQ(asked(), c.asks) << c.change;
+            << change << ": no " << registration;
+        EXPECT_EQ(h.config(), configText(expected)) << change;
+        EXPECT_FALSE(options().visible) << change;
+        EXPECT_EQ(asked(), asks) << change;
         // Answered No, or not asked: only an unasked OK updates the record.
-        EXPECT_EQ(state().settings, c.asks ? kSaved : expected) << c.change;
+        EXPECT_EQ(state().settings, asks ? kSaved : expected) << change;
         EXPECT_EQ(state().engineOptions[4], "snapshot-path=/home/user/Shots")
-            << c.change << ": the engine options did not come from the previous record";
+            << change << ": the engine options did not come from the previous record";
     }
 }
 

@@ -218,40 +218,38 @@ TEST(StartUpSettings, BadFilesAreRecoveredAndNeverStopTheStart) {
 }
 
 TEST(StartUpGeometry, BarSitsAboveTheScreenBottomMainRestsOnTheBarAndNothingPlaysYet) {
-    struct Case {
-        ScreenMetrics screen;
-        int barWidth, barHeight, playerWidth, playerHeight;
-        int barLeft, barTop, mainLeft, mainTop; // twips
-    };
-    const Case cases[] = {// The documented example: left 112, top 598 pixels.
-                          {{1024, 768, 15, 15}, 800, 100, 385, 400, 1680, 8970, 4792, 2970},
-                          // Odd sizes: halves are dropped.
-                          {{1366, 768, 15, 15}, 777, 101, 391, 333, 4417, 8955, 7312, 3960},
-                          // Twips differ across and down.
-                          {{1280, 1024, 15, 12}, 800, 100, 385, 400, 3600, 10248, 6712, 5448}};
-    for (const Case& c : cases) {
+    // The screen, the movies' sizes in pixels, and where bar and main window go in twips.
+    const std::tuple<ScreenMetrics, int, int, int, int, int, int, int, int> cases[] = {
+        // The documented example: left 112, top 598 pixels.
+        {{1024, 768, 15, 15}, 800, 100, 385, 400, 1680, 8970, 4792, 2970},
+        // Odd sizes: halves are dropped.
+        {{1366, 768, 15, 15}, 777, 101, 391, 333, 4417, 8955, 7312, 3960},
+        // Twips differ across and down.
+        {{1280, 1024, 15, 12}, 800, 100, 385, 400, 3600, 10248, 6712, 5448}};
+    for (const auto& [screen, barWidth, barHeight, playerWidth, playerHeight, barLeft, barTop,
+                      mainLeft, mainTop] : cases) {
         SCOPED_TRACE(::testing::Message()
-                     << "screen " << c.screen.widthPixels << "x" << c.screen.heightPixels);
+                     << "screen " << screen.widthPixels << "x" << screen.heightPixels);
         ProgramHarness h;
-        h.windows.metrics = c.screen;
-        h.barMovie.width = c.barWidth;
-        h.barMovie.height = c.barHeight;
-        h.playerMovie.width = c.playerWidth;
-        h.playerMovie.height = c.playerHeight;
+        h.windows.metrics = screen;
+        h.barMovie.width = barWidth;
+        h.barMovie.height = barHeight;
+        h.playerMovie.width = playerWidth;
+        h.playerMovie.height = playerHeight;
         h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
         Program& p = h.start();
         const DvdBarForm& bar = p.dvdBarForm();
         const MainForm& main = p.mainForm();
-        const int x = c.screen.twipsPerPixelX, y = c.screen.twipsPerPixelY;
+        const int x = screen.twipsPerPixelX, y = screen.twipsPerPixelY;
         EXPECT_EQ((std::vector<int>{bar.width, bar.height, bar.left, bar.top}),
-                  (std::vector{c.barWidth * x, c.barHeight * y, c.barLeft, c.barTop}))
+                  (std::vector{barWidth * x, barHeight * y, barLeft, barTop}))
             << "control bar: width, height, left, top";
         EXPECT_EQ((std::vector<int>{main.width, main.height, main.left, main.top}),
-                  (std::vector{c.playerWidth * x, c.playerHeight * y, c.mainLeft, c.mainTop}))
+                  (std::vector{playerWidth * x, playerHeight * y, mainLeft, mainTop}))
             << "main window: width, height, left, top";
         EXPECT_EQ((std::vector{h.barMovie.sizeWidth, h.barMovie.sizeHeight, h.playerMovie.sizeWidth,
                                h.playerMovie.sizeHeight}),
-                  (std::vector{c.barWidth, c.barHeight, c.playerWidth, c.playerHeight}))
+                  (std::vector{barWidth, barHeight, playerWidth, playerHeight}))
             << "movie sizes in pixels";
         // Without a command line nothing is read or played, and the transport waits for a disc.
         EXPECT_TRUE(p.state.noDriveListed);
