@@ -14,10 +14,10 @@ class Navigation : public StartedProgram {
 protected:
     Navigation() {
         h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
-        // clang-format off
-        h.discInfo.discs["D:"] = {std::string(32, 'a'), {
-            {600'000, {0, 300'000, 450'000}, 2, {{"en", "AC-3", 6}, {"xx", "MPEG-1", 1}}, {{"de"}, {""}}},
-            {20'000, {0}, 1, {}, {}}}}; // clang-format on
+        // Title 1: three chapters, two angles, two audio streams, two subtitles; title 2: short.
+        const std::vector<AudioStreamInfo> audio{{"en", "AC-3", 6}, {"xx", "MPEG-1", 1}};
+        const TitleInfo first{600'000, {0, 300'000, 450'000}, 2, audio, {{"de"}, {""}}};
+        h.discInfo.discs["D:"] = {std::string(32, 'a'), {first, {20'000, {0}, 1, {}, {}}}};
         h.environment.commandLineText = "D:\\";
         h.engine.audio = 0;
         start();
@@ -44,37 +44,37 @@ protected:
 };
 
 TEST_F(Navigation, ChaptersAndDiscMenusFromTheBarTheKeysAndTheRemote) {
-    // clang-format off
-    const struct { int chapter; Names ways; Names does; } cases[] = {
+    // The chapter playing, the ways to ask, and what each does.
+    const std::tuple<int, Names, Names> cases[] = {
         {1, {"nextchapter", "PgDown", "Next"}, {"engine.setChapter 2"}},
         {3, {"nextchapter", "PgDown", "Next"}, {}},
         {1, {"prevchapter", "PgUp", "Previous"}, {"engine.setChapter 1"}},
         {1, {"titlemenu", "T"}, {"engine.showDiscMenu title"}},
-        {1, {"rootmenu", "R"}, {"engine.showDiscMenu root"}},
-    }; // clang-format on
-    for (const auto& c : cases)
-        for (const std::string& way : c.ways) {
-            h.engine.chapterNumber = c.chapter;
-            EXPECT_EQ(ask(way), c.does) << way << " in chapter " << c.chapter;
+        {1, {"rootmenu", "R"}, {"engine.showDiscMenu root"}}};
+    for (const auto& [chapter, ways, does] : cases)
+        for (const std::string& way : ways) {
+            h.engine.chapterNumber = chapter;
+            EXPECT_EQ(ask(way), does) << way << " in chapter " << chapter;
         }
 }
 
 TEST_F(Navigation, PopUpMenusListTheDiscAndSwitchAtOnce) {
     h.writePack("French.ini", "[Language Pack]\n202=Allemand\n");
     state().settings.languageFile = "French.ini";
-    // clang-format off
-    const struct { int title; std::string command; Names captions; std::string does; } cases[] = {
-        {1, "titles", {"Title 1 (10:00, 3 chapters)", "Title 2 (0:20, 1 chapter)"}, "setTitle 2"},
-        {1, "audio", {"1. English (AC-3, 6 channels)", "2. XX (MPEG-1, 1 channel)"}, "setAudioStream 1"},
-        {1, "subtitles", {"1. Allemand", "2. Unknown language", "Off"}, "setSubtitleStream -1"},
-        {1, "angles", {"Angle 1", "Angle 2"}, "setAngle 2"},
-    }; // clang-format on
-    for (const auto& c : cases) {
-        h.engine.titleNumber = c.title;
-        h.windows.choose = [](const MenuItem& menu) { return &menu.children.back(); };
-        const Names did = ask(c.command);
-        EXPECT_EQ(h.windows.popupCaptions, c.captions) << c.command;
-        EXPECT_EQ(did.empty() ? "" : did.back(), c.does.empty() ? "" : "engine." + c.does);
+    // A pop-up, what it lists, and what choosing its last item does.
+    const std::tuple<std::string, Names, std::string> cases[] = {
+        {"titles", {"Title 1 (10:00, 3 chapters)", "Title 2 (0:20, 1 chapter)"}, "setTitle 2"},
+        {"audio",
+         {"1. English (AC-3, 6 channels)", "2. XX (MPEG-1, 1 channel)"},
+         "setAudioStream 1"},
+        {"subtitles", {"1. Allemand", "2. Unknown language", "Off"}, "setSubtitleStream -1"},
+        {"angles", {"Angle 1", "Angle 2"}, "setAngle 2"}};
+    h.windows.choose = [](const MenuItem& menu) { return &menu.children.back(); };
+    for (const auto& [command, captions, does] : cases) {
+        h.engine.titleNumber = 1; // choosing a title moved to title 2
+        const Names did = ask(command);
+        EXPECT_EQ(h.windows.popupCaptions, captions) << command;
+        EXPECT_EQ(did.empty() ? "" : did.back(), "engine." + does) << command;
     }
 }
 
@@ -94,15 +94,18 @@ TEST_F(Navigation, ChapterVariablesAreWrittenOnlyWhenTheyChange) {
 
 TEST_F(Navigation, ResumeIsOfferedForAPlaceWorthItAcceptedOnceAndGoesAway) {
     // Where the disc was stopped, in turn: title, seconds, length; the last by ending the program.
-    // clang-format off
-    const struct { std::vector<std::array<long, 3>> stops; bool offered; } cases[] = {
-        {{{1, 59, 600}}, false}, {{{1, 569, 600}}, true}, {{{2, 1, 20}}, false},
-        {{{2, 19, 20}}, false}, {{{1, 300, 600}, {1, 10, 600}}, true},
-        {{{1, 300, 600}, {1, 570, 600}}, false}, {{{2, 12, 20}}, true},
-    }; // clang-format on
-    for (const auto& c : cases) {
+    // Whether resuming is offered after each.
+    const std::pair<std::vector<std::array<long, 3>>, bool> cases[] = {
+        {{{1, 59, 600}}, false},
+        {{{1, 569, 600}}, true},
+        {{{2, 1, 20}}, false},
+        {{{2, 19, 20}}, false},
+        {{{1, 300, 600}, {1, 10, 600}}, true},
+        {{{1, 300, 600}, {1, 570, 600}}, false},
+        {{{2, 12, 20}}, true}};
+    for (const auto& [stops, offered] : cases) {
         std::filesystem::remove(h.stateFolder.path() / "resume");
-        for (const auto& [title, seconds, length] : c.stops) {
+        for (const auto& [title, seconds, length] : stops) {
             play(static_cast<int>(title), seconds, length);
             if (seconds == 12)
                 EXPECT_ANY_THROW(h.program->unload(WindowId::DvdBar)) << "the program went on";
@@ -111,7 +114,7 @@ TEST_F(Navigation, ResumeIsOfferedForAPlaceWorthItAcceptedOnceAndGoesAway) {
         }
         engineState(-1, false);
         main().PlayDVD("D:\\");
-        EXPECT_EQ(main().resumeNotice.visible, c.offered) << "stopped at " << c.stops.back()[1];
+        EXPECT_EQ(main().resumeNotice.visible, offered) << "stopped at " << stops.back()[1];
     }
     EXPECT_EQ(main().resumeNotice.caption, "Resume at 0:12? Press Y or click here.");
     EXPECT_EQ(ask("Y"), (Names{"engine.setTitle 2", "engine.setElapsedSeconds 12",
