@@ -374,10 +374,31 @@ void VlcEngine::setChapter(int chapter) {
         libvlc_media_player_set_chapter(m_player.get(), chapter - 1);
 }
 
+// The chapter of the title playing that starts at `ms`, or -1.
+int VlcEngine::chapterStartingAt(std::int64_t ms) {
+    libvlc_chapter_description_t** chapters = nullptr;
+    const int count = libvlc_media_player_get_full_chapter_descriptions(
+        m_player.get(), libvlc_media_player_get_title(m_player.get()), &chapters);
+    int found = -1;
+    for (int i = 0; i < count && found < 0; ++i)
+        if (chapters[i]->i_time_offset == ms)
+            found = i;
+    if (count > 0)
+        libvlc_chapter_descriptions_release(chapters, static_cast<unsigned>(count));
+    return found;
+}
+
 void VlcEngine::setElapsedSeconds(long seconds) {
-    if (inTitle())
-        libvlc_media_player_set_time(m_player.get(),
-                                     std::max<libvlc_time_t>(0, seconds * libvlc_time_t{1000}));
+    if (!inTitle())
+        return;
+    const libvlc_time_t ms = std::max<libvlc_time_t>(0, seconds * libvlc_time_t{1000});
+    // A time seek onto the very start of a chapter leaves the engine's clock counting from the
+    // title's start for seconds; going to the chapter lands on the same picture with the right
+    // time.
+    if (const int chapter = chapterStartingAt(ms); chapter >= 0)
+        libvlc_media_player_set_chapter(m_player.get(), chapter);
+    else
+        libvlc_media_player_set_time(m_player.get(), ms);
 }
 
 int VlcEngine::audioStream() {

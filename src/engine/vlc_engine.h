@@ -89,6 +89,7 @@ private:
     bool inTitle();
     // The menu of the disc's menu domain that title 0's seek point `point` calls.
     void callDiscMenu(int point);
+    int chapterStartingAt(std::int64_t ms);
     void chooseWantedStreams();
     void forgetWantedStreams();
 
