@@ -146,9 +146,12 @@ std::string fillIn(std::string pattern, std::string_view value) {
     return pattern;
 }
 
+std::string twoDigits(long value) {
+    return value < 10 ? "0" + std::to_string(value) : std::to_string(value);
+}
+
 std::string clockText(long seconds) {
     seconds = std::max(0L, seconds);
-    const auto twoDigits = [](long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
     if (seconds >= 3600)
         return std::to_string(seconds / 3600) + ":" + twoDigits(seconds / 60 % 60) + ":" +
                twoDigits(seconds % 60);

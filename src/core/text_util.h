@@ -29,6 +29,9 @@ std::string singleToText(float value);
 // `pattern` with its first "%1" replaced by `value` (a pack's text with a place for a number).
 std::string fillIn(std::string pattern, std::string_view value);
 
+// A whole number below 100 with a leading zero below 10: "07", "42".
+std::string twoDigits(long value);
+
 // A time as a clock shows it: "0:12", "1:02:03".
 std::string clockText(long seconds);
 

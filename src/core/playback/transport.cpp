@@ -20,9 +20,6 @@ bool engineActive(PlayerEngine& engine) {
     return engine.position() >= 0;
 }
 
-std::string twoDigits(long value) {
-    return value < 10 ? "0" + std::to_string(value) : std::to_string(value);
-}
 } // namespace
 
 void MainForm::pauseButton_Click() {
