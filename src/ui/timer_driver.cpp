@@ -69,7 +69,11 @@ void TimerDriver::apply() {
         return;
     }
     match(m_movieTimer, main->movieTimer, m_idleTicks >= kIdleTicksBeforeSlowing ? kSlowFactor : 1);
-    match(m_checkCdTimer, main->tmrCheckCD);
+    // A watch with nothing to look at would only wake the idle program ten times a second; every
+    // call that chooses a drive ends here again.
+    Timer checkCd = main->tmrCheckCD;
+    checkCd.enabled = checkCd.enabled && !m_hub.program().watchesNoDrive();
+    match(m_checkCdTimer, checkCd);
     match(m_resumeTimer, main->resumeTimer);
 }
 

@@ -49,6 +49,9 @@ public:
     // engine has no disc: transport off, loading frame shown, no status. The engine leaves that
     // state only through a call of the program, so until then a tick finds nothing new.
     bool showsIdlePlayer();
+    // True while the disc watch has no drive to look at and no failed disc to forget: its ticks
+    // change nothing until a call of the program chooses a drive.
+    bool watchesNoDrive() const { return state.watchedDrive.empty() && state.failedDisc.empty(); }
 
     // The windows as they are, without loading them; nullptr when not loaded.
     MainForm* loadedMainForm() { return m_mainLoaded ? m_main.get() : nullptr; }
