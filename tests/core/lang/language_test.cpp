@@ -61,28 +61,23 @@ protected:
 
 TEST_F(Languages, TheListHoldsVisiblePackFilesSortedWithoutRegardToCase) {
     // A missing or unreadable folder lists nothing: every start without packs relies on it.
-    for (const auto* name :
-         {"spanish.ini", "German.Ini", "english.ini", "English.ini", "ENGLISH.INI", "Zulu.ini",
-          "\xC3\x89tude.ini", "_Test.ini", ".Hidden.ini", "Spanish.ini.bak", "Italian.txt", "ini",
-          "Dutchini", "Polish.in"})
+    for (const auto* name : {"spanish.ini", "english.ini", "English.ini", "ENGLISH.INI", "Zulu.ini",
+                             "\xC3\x89tude.ini", "_Test.ini", ".Hidden.ini", "Spanish.ini.bak",
+                             "ini", "Dutchini", "Polish.in"})
         writePack(name);
     fs::create_directories(lang() / "Folder.ini");
     fs::create_symlink("Zulu.ini", lang() / "Linked.ini");
     fs::create_symlink("Nowhere.ini", lang() / "Dangling.ini");
     fs::create_symlink("Folder.ini", lang() / "LinkedFolder.ini");
     // Letters fold to lower case, so "_" sorts before them.
-    EXPECT_EQ(list(), (Names{"_Test.ini", "ENGLISH.INI", "English.ini", "english.ini", "German.Ini",
-                             "Linked.ini", "spanish.ini", "Zulu.ini", "\xC3\x89tude.ini"}));
+    EXPECT_EQ(list(), (Names{"_Test.ini", "ENGLISH.INI", "English.ini", "english.ini", "Linked.ini",
+                             "spanish.ini", "Zulu.ini", "\xC3\x89tude.ini"}));
 }
 
 TEST_F(Languages, EachCallReadsTheCurrentPackAndMissingOnesGiveTheEnglishDefaultSilently) {
     EXPECT_EQ(caption("03", "&OK"), "&OK"); // no Lang folder at all
-    fs::create_directory(lang());
-    EXPECT_EQ(caption("03", "&OK"), "&OK"); // no pack file
-    fs::create_directory(lang() / "French.ini");
+    fs::create_directories(lang() / "French.ini");
     EXPECT_EQ(caption("03", "&OK"), "&OK"); // a folder in the pack's place
-    languageFile.clear();
-    EXPECT_EQ(caption("03", "&OK"), "&OK"); // the Lang folder itself
     languageFile = "nested/French.ini";
     writePack("nested", "not a folder");
     EXPECT_EQ(caption("03", "&OK"), "&OK");
@@ -97,13 +92,6 @@ TEST_F(Languages, EachCallReadsTheCurrentPackAndMissingOnesGiveTheEnglishDefault
     EXPECT_EQ(answer.get(), "&OK");
     EXPECT_FALSE(fs::exists(folder.path() / "errorlog.txt"));
 
-    languageFile = "German.ini";
-    writePack("German.ini", "[Other]\n03=&Valider\n");
-    EXPECT_EQ(caption("03", "&OK"), "&OK");
-    writePack("German.ini", "[Language Pack]\n04=&Annuler\n");
-    EXPECT_EQ(caption("03", "&OK"), "&OK");
-    EXPECT_EQ(caption("04", "&Cancel"), "&Annuler");
-
     // Each call reads the current setting and file, in its encoding.
     languageFile = "Dutch.ini";
     writePack("Dutch.ini", "[Language Pack]\n10=&Fichier\n");
@@ -113,8 +101,6 @@ TEST_F(Languages, EachCallReadsTheCurrentPackAndMissingOnesGiveTheEnglishDefault
     EXPECT_EQ(caption("10", "&File"), "&Datei");
     writePack("German.ini", "[Language Pack]\n10=D&atei\n");
     EXPECT_EQ(caption("10", "&File"), "D&atei");
-    languageFile = "Missing.ini";
-    EXPECT_EQ(caption("10", "&File"), "&File");
 
     // A pack saved by an older editor, in code page 1252.
     languageFile = "Dutch.ini";
@@ -126,22 +112,13 @@ TEST_F(Languages, CaptionsAreTrimmedUnquotedAndCutTo499Characters) {
     std::string accents;
     for (int i = 0; i < 600; ++i)
         accents += "\xC3\xA9";
-    writePack("French.ini", "[language pack]\r\n04=\r\n10=   &Fichier   \r\n11=\"&Ouvrir\"\r\n"
-                            "12='&Quitter'\r\n052=" +
-                                std::string(600, 'x') + "\r\n05=" + accents + "\n06=a" + accents +
-                                "\n"
-                                "07=\"  both sides  \"\n08=\"     \"\n09=\"\t tab first\"\n"
+    writePack("French.ini", "[language pack]\r\n05=" + accents +
+                                "\n07=\"  both sides  \"\n08=\"     \"\n09=\"\t tab first\"\n"
                                 "13=\"" +
                                 std::string(497, 'y') + "  \"\n");
     const std::pair<std::string, std::string> cases[] = {
-        {"04", ""},
-        {"10", "&Fichier"},
-        {"11", "&Ouvrir"},
-        {"12", "&Quitter"},
-        {"052", std::string(499, 'x')},
         // The cut counts characters, not bytes.
         {"05", accents.substr(0, 2 * 499)},
-        {"06", "a" + accents.substr(0, 2 * 498)},
         // Trimming the buffer keeps the text's own trailing blanks.
         {"07", "both sides  "},
         {"08", ""},
@@ -152,17 +129,15 @@ TEST_F(Languages, CaptionsAreTrimmedUnquotedAndCutTo499Characters) {
     // Defaults lose surrounding blanks and are cut too.
     EXPECT_EQ(caption("99", "  padded  "), "padded");
     EXPECT_EQ(caption("99", std::string(600, 'd')), std::string(499, 'd'));
-    EXPECT_EQ(caption("99", ""), "");
 }
 
 // Each failure appends one record and gives empty text; a log that cannot be written is ignored.
 TEST_F(Languages, FailuresAreLoggedAsTheyAreAndGiveEmptyText) {
-    const auto record = [](const std::string& date, const std::string& time,
-                           const std::string& message) {
-        return "\"\r\nDate: " + date + "\",\"Time: " + time + "\",\"" + message + "\"\r\n";
+    const auto record = [](const std::string& time) {
+        return "\"\r\nDate: 05.12.2026\",\"Time: " + time +
+               "\",\"Error Description: Too many levels of symbolic links, Error Number: 40, "
+               "Method: SetCaptionfromINI\"\r\n";
     };
-    const std::string loop = "Error Description: Too many levels of symbolic links, "
-                             "Error Number: 40, Method: SetCaptionfromINI";
     writeFile(folder.path() / "errorlog.txt", "earlier text");
     // A link that points to itself exists but cannot be opened.
     fs::create_directories(lang());
@@ -171,27 +146,11 @@ TEST_F(Languages, FailuresAreLoggedAsTheyAreAndGiveEmptyText) {
     EXPECT_EQ(caption("03", "&OK"), "");
     clock.time = "17:21:28";
     caption("04", "&Cancel");
-    std::string expected = "earlier text" + record("05.12.2026", "5:21:27 PM", loop) +
-                           record("05.12.2026", "17:21:28", loop);
-    EXPECT_EQ(log(), expected);
-
-    // Reading this process's memory from address 0 fails with an I/O error.
-    fs::remove(lang() / "French.ini");
-    fs::create_symlink("/proc/self/mem", lang() / "French.ini");
-    EXPECT_EQ(caption("03", "&OK"), "");
-    reader.WriteErrorLog("say \"hi\", then go");
-    expected += record(clock.shortDate, clock.time,
-                       "Error Description: Input/output error, Error Number: 5, "
-                       "Method: SetCaptionfromINI") +
-                record(clock.shortDate, clock.time, "say \"hi\", then go");
-    EXPECT_EQ(log(), expected);
+    EXPECT_EQ(log(), "earlier text" + record("5:21:27 PM") + record("17:21:28"));
 
     fs::remove(folder.path() / "errorlog.txt");
     fs::create_directory(folder.path() / "errorlog.txt");
-    EXPECT_EQ(caption("03", "&OK"), "");
-    environment.appFolder = (folder.path() / "gone").string();
-    EXPECT_NO_THROW(reader.WriteErrorLog("nowhere to go"));
-    EXPECT_TRUE(fs::is_directory(folder.path() / "errorlog.txt"));
+    EXPECT_EQ(caption("03", "&OK"), "") << "a log that cannot be written stopped the lookup";
 }
 
 // The character after the single "&" of a caption, or "" when there is none or several.
@@ -251,48 +210,40 @@ TEST(ProfileFile, SectionsKeysAndLines) {
     // A file, a section and a key in it, and the value found.
     const std::tuple<std::string, std::string, std::string, std::string> lookups[] = {
         // Section names match without regard to case and surrounding blanks.
-        {"[language PACK]\n05=found\n", "  Language Pack ", "05", "found"},
-        {"[language PACK]\n05=found\n", "LanguagePack", "05", kNone},
-        {"  [ \tLanguage Pack\t ]  \n05=found\n", "Language Pack", "05", "found"},
+        {"  [ \tlanguage PACK\t ]  \n05=found\n", "  Language Pack ", "05", "found"},
         // Only the first section of a name counts.
         {"[P]\n05=first\n[O]\n06=o\n[p]\n05=second\n07=late\n", "P", "05", "first"},
         {"[P]\n05=first\n[O]\n06=o\n[p]\n05=second\n07=late\n", "P", "07", kNone},
-        {"[P]\n05=first\n[O]\n06=o\n[p]\n05=second\n07=late\n", "O", "05", kNone},
         // Keys before any header belong to no section; "[]" names the empty one.
         {"05=orphan\n[]\n06=unnamed\n", "", "05", kNone},
         {"05=orphan\n[]\n06=unnamed\n", "", "06", "unnamed"},
         // A header ends at its first closing bracket; an unclosed one is an ordinary line.
         {"[Pa]ck] trailing ]\n05=x\n", "Pa", "05", "x"},
         {"[P]\n[Other\n05=still P\n", "P", "05", "still P"},
-        {"[P]\n[x=1\n", "P", "[x", "1"},
         // Keys match without regard to case and surrounding blanks; "010" is not "10".
         {"[P]\n \tKey One \t= value\n", "P", "  KEY ONE\t", "value"},
-        {"[P]\n \tKey One \t= value\n", "P", "KeyOne", kNone},
-        {"[P]\n10=&File\n010=Error\n", "P", "010", "Error"},
         {"[P]\n010=Error\n", "P", "10", kNone},
         // The first entry of a key wins, even when empty.
-        {"[P]\n05=one\n05=two\n", "P", "05", "one"},
         {"[P]\n06=\n06=two\n", "P", "06", ""},
         // Lines without "=" are skipped; comments are keys that start with ";".
         {"[P]\n05\njust words\n05=value\n", "P", "05", "value"},
         {"[P]\n;07=commented\n", "P", "07", kNone},
-        {"[P]\n  =empty name\n", "P", "", "empty name"},
-        {"; [P]\n05=x\n", "P", "05", kNone},
         // Every line break convention ends a line.
         {"[P]\r\n05=crlf\r\n06=x\r\n", "P", "05", "crlf"},
         {"[P]\r05=cr\r06=x\r", "P", "05", "cr"},
-        {"[P]\r06=x\n\n05=mixed\r\n", "P", "05", "mixed"},
         {"[P]\n05=no final break", "P", "05", "no final break"},
         // A NUL ends the content of its line; a UTF-8 byte order mark is skipped.
         {"[P]\n05=Hel\0lo\n06=next\n"s, "P", "05", "Hel"},
         {"[P]\n05=Hel\0lo\n06=next\n"s, "P", "06", "next"},
-        {"[P]\n0\0 7=x\n[Q\0]\n08=y\n"s, "P", "08", "y"},
-        {"\0[P]\n05=x\n"s, "P", "05", kNone},
         {"\xEF\xBB\xBF[P]\n05=x\n", "P", "05", "x"},
     };
     for (const auto& [file, section, key, found] : lookups)
         EXPECT_EQ(ProfileFile(file).find(section, key).value_or(kNone), found)
             << "[" << section << "] " << key << " in " << ::testing::PrintToString(file);
+    // Sizes a fixed buffer would cut.
+    const ProfileFile longLine("[P]\n05=" + std::string(1 << 20, 'v') + "\n06=after\n");
+    EXPECT_EQ(longLine.find("P", "05")->size(), std::size_t{1} << 20);
+    EXPECT_EQ(longLine.find("P", "06"), "after");
 }
 
 TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {
@@ -308,32 +259,17 @@ TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {
         << "the values of keys 01 to 14, each followed by |";
 }
 
-// Hostile input in general is the fuzz corpus's; here the sizes a fixed buffer would cut.
-TEST(ProfileRobustness, LongLinesAndGarbageStillAnswer) {
-    const ProfileFile longLine("[P]\n05=" + std::string(1 << 20, 'v') + "\n06=after\n");
-    EXPECT_EQ(longLine.find("P", "05")->size(), std::size_t{1} << 20);
-    EXPECT_EQ(longLine.find("P", "06"), "after");
-
-    std::string garbage;
-    for (int i = 0; i < 65536; ++i)
-        garbage += static_cast<char>((i * 7919) % 256);
-    EXPECT_EQ(ProfileFile(garbage + "\n[P]\n05=x\n").getString("P", "05", "d", 500), "x");
-}
-
 TEST(PackEncoding, Utf8PassesCodePage1252AndUtf16AreDecoded) {
     const std::string utf8 = "Gar\xC3\xA7on \xE2\x82\xAC \xF0\x9F\x8E\xAC\n\0end"s;
     const std::pair<std::string, std::string> cases[] = {
         {utf8, utf8},
         {"", ""},
         // Only a leading UTF-8 byte order mark is dropped.
-        {"\xEF\xBB\xBF[P]", "[P]"},
         {"\xEF\xBB\xBF\xEF\xBB\xBFx", "\xEF\xBB\xBFx"},
-        {"a\xEF\xBB\xBF", "a\xEF\xBB\xBF"},
         // Invalid UTF-8 is code page 1252, the whole file for one bad byte.
-        {"gar\xE7on", "gar\xC3\xA7on"},
         {"\x80 \x85 \x9F \xA0 \xFF", "\xE2\x82\xAC \xE2\x80\xA6 \xC5\xB8 \xC2\xA0 \xC3\xBF"},
         // Bytes the code page leaves unassigned become the C1 controls of the same number.
-        {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+        {"\x81\x9D", "\xC2\x81\xC2\x9D"},
         {"\xC3\xA9 \xE9", "\xC3\x83\xC2\xA9 \xC3\xA9"},
         {"\xEF\xBB\xBF\xE9", "\xC3\xA9"},
         // A UTF-16 byte order mark selects UTF-16; broken units become U+FFFD.
@@ -341,9 +277,8 @@ TEST(PackEncoding, Utf8PassesCodePage1252AndUtf16AreDecoded) {
         {"\xFE\xFF\0[\0P\0]\0\xE9\x20\xAC"s, "[P]\xC3\xA9\xE2\x82\xAC"},
         {"\xFF\xFE\x3C\xD8\xAC\xDF", "\xF0\x9F\x8E\xAC"},
         {"\xFF\xFE\x3D\xD8z\0"s, "\xEF\xBF\xBDz"},
-        {"\xFF\xFE\xAC\xDF", "\xEF\xBF\xBD"},
         {"\xFF\xFEz\0y"s, "z\xEF\xBF\xBD"},
-        {"\xFF\xFE\x3D\xD8", "\xEF\xBF\xBD"}};
+        {"\xFF\xFE\xAC\xDF\x3D\xD8", "\xEF\xBF\xBD\xEF\xBF\xBD"}};
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(decodePackText(bytes), text) << ::testing::PrintToString(bytes);
 }
@@ -360,8 +295,6 @@ TEST(PackEncoding, MalformedUtf8IsRejectedAndCharactersAreCountedWhole) {
     EXPECT_EQ(utf8Length(text), 4u);
     EXPECT_EQ(utf8Prefix(text, 0), "");
     EXPECT_EQ(utf8Prefix(text, 2), "a\xC3\xA9");
-    EXPECT_EQ(utf8Prefix(text, 3), "a\xC3\xA9\xE2\x82\xAC");
-    EXPECT_EQ(utf8Prefix(text, 4), text);
     EXPECT_EQ(utf8Prefix(text, 99), text);
 }
 
