@@ -12,6 +12,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <vector>
 
 namespace lumadisc::test {
 namespace {
@@ -20,10 +22,8 @@ namespace fs = std::filesystem;
 
 TEST(BadDiscs, EncryptionIsReadFromTheScrambledPacksOfTheDisc) {
     LinuxDrives drives("/nonexistent", "/nonexistent");
-    for (const auto& [name, encrypted] : {std::pair{"encrypted.iso", true},
-                                          {"encrypted", true},
-                                          {"ending.iso", false},
-                                          {"menu", false}}) {
+    for (const auto& [name, encrypted] :
+         {std::pair{"encrypted.iso", true}, {"encrypted", true}, {"ending.iso", false}}) {
         const std::string disc = (sampleDiscDir() / name).string();
         ASSERT_TRUE(drives.addVirtualDrive(disc)) << disc;
         EXPECT_EQ(drives.discEncrypted(disc), encrypted) << disc;
@@ -46,19 +46,26 @@ TEST(BadDiscs, AnImageReplacedOrRewrittenIsAnotherDisc) {
     EXPECT_EQ(drives.discIdentity(image.string()), "") << "a deleted image is still a disc";
 }
 
-// A second copy must be refused whatever state the lock's folders are in, and nothing another
+// Every copy meets at the same lock whatever state its runtime folder is in, and nothing another
 // user plants may lock the user out.
-TEST(BadLocks, ASecondCopyIsRefusedAndAPlantedLockIsIgnored) {
-    TempDir home;
+TEST(BadLocks, ASecondCopySeesTheLockUntilTheFirstEndsAndAPlantedLockIsIgnored) {
+    TempDir home, runtimeDir;
     ScopedEnv homeVariable("HOME", home.str());
     const std::string name = "LumadiscBadLock" + std::to_string(::getpid());
     const fs::path shared = "/tmp/" + name + "-" + std::to_string(::getuid()) + ".lock";
-    for (const std::string runtime : {"/nonexistent/run", "/proc", ""}) {
+    for (const std::string& runtime :
+         std::vector<std::string>{runtimeDir.str(), "/nonexistent/run", "/proc", ""}) {
         ScopedEnv runtimeVariable("XDG_RUNTIME_DIR", runtime);
-        LinuxSingleInstance first(name);
-        first.createNamedLock(name);
-        EXPECT_TRUE(LinuxSingleInstance(name).previousInstanceRunning())
+        auto first = std::make_unique<LinuxSingleInstance>(name);
+        LinuxSingleInstance second(name);
+        EXPECT_FALSE(first->previousInstanceRunning() || second.previousInstanceRunning())
+            << "asking took the lock, with XDG_RUNTIME_DIR=" << runtime;
+        first->createNamedLock(name);
+        EXPECT_TRUE(second.previousInstanceRunning())
             << "a second copy runs with XDG_RUNTIME_DIR=" << runtime;
+        EXPECT_FALSE(first->previousInstanceRunning()) << "a copy sees its own lock";
+        first.reset();
+        EXPECT_FALSE(second.previousInstanceRunning()) << "the lock outlived its copy";
     }
     ScopedEnv noRuntime("XDG_RUNTIME_DIR", nullptr);
     // A lock file of another user's, held by that user, and a link in the lock's place.
