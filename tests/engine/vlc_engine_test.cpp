@@ -88,12 +88,8 @@ protected:
     std::unique_ptr<VlcEngine> engine;
 };
 
-TEST_F(VlcEngineTest, IdleEngineIgnoresCommandsKeepsTheVolumeInRangeAndOnlyFullScreenCallsBack) {
+TEST_F(VlcEngineTest, IdleEngineIgnoresCommandsAndOnlyTheFullScreenKeyCallsItsHandler) {
     EXPECT_THROW(VlcEngine(0, {"--no-such-engine-option"}), Failure);
-    engine->setVolume(250);
-    const long high = engine->volume();
-    engine->setVolume(-5);
-    EXPECT_EQ(std::pair(high, engine->volume()), std::pair(100L, 0L)) << "volume 250 and -5";
     EXPECT_TRUE(isIdle() && elapsed() < 0 && engine->lengthSeconds() < 0);
     press(fullScreenKey); // no handler yet: nothing happens
     engine->play(), engine->pause(), engine->jump(1), engine->setPosition(0.5f), engine->stop();
@@ -178,7 +174,6 @@ TEST_F(VlcEngineTest, TheMenuDiscsButtonsTitlesChaptersStreamsMenusSnapshotsPaus
     const long entered = elapsed();
     ASSERT_TRUE(waitUntil([&] { return elapsed() >= entered + 1; }));
     press(snapshotKey);
-    EXPECT_TRUE(std::filesystem::is_empty(firstFolder.path())) << "a snapshot in the first folder";
     QImageReader reader(QString::fromStdString((lastFolder.path() / "IMG_00001.jpg").string()));
     EXPECT_EQ(reader.format(), "jpeg") << "no JPEG snapshot in the last folder";
     EXPECT_EQ(reader.read().size(), QSize(720, 576));
