@@ -183,7 +183,7 @@ TEST_F(Menus, TheTreeAndItsCaptionsFollowTheCaptionPass) {
     h.writePack("French.ini", "[Language Pack]\n03=&Valider\n04=&Annuler\n10=&Fichier\n"
                               "11=&Ouvrir\n12=&Quitter\n20=&Edition\n30=O&utils\n31=&Options...\n"
                               "40=&Aide\n41=&Mode d'emploi\n43=A &propos\n51=A propos de\n"
-                              "52=Version fr\n70=Reglages\n");
+                              "52=Version fr\n70=Reglages\n71=Langue\n72=Choisir :\n");
     useLanguage("French.ini");
     program().unload(WindowId::Options);
     program().unload(WindowId::About);
@@ -202,10 +202,10 @@ TEST_F(Menus, TheTreeAndItsCaptionsFollowTheCaptionPass) {
               (Names{"&Fichier:", "&Ouvrir", "&Quitter", "&Edition:", "Full Screen",
                      "O&utils:", "&Options...", "&Aide:", "&Mode d'emploi", "-", "A &propos"}));
     EXPECT_FALSE(o.editMenu.enabled) << "Full Screen can be chosen before any disc";
-    EXPECT_EQ(
-        (Names{state().okText, state().cancelText, o.caption, about().caption,
-               about().lblVersion.caption}),
-        (Names{"&Valider", "&Annuler", "Reglages", "A propos de Lumadisc", "Version fr 1.0.0.0"}))
+    EXPECT_EQ((Names{state().okText, state().cancelText, o.caption, o.languageFrame.caption,
+                     o.languageLabel.caption, about().caption, about().lblVersion.caption}),
+              (Names{"&Valider", "&Annuler", "Reglages", "Langue",
+                     "Choisir :", "A propos de Lumadisc", "Version fr 1.0.0.0"}))
         << "the OK and Cancel texts and the windows' captions";
 }
 
