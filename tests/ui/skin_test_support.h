@@ -58,20 +58,20 @@ struct SkinHarness {
         return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
     }
 
-    void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, movie.widget()->mapToGlobal(at), button, held, Qt::NoModifier);
+    // A press or release of `button`, or a move with the left button held.
+    void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button) {
+        QMouseEvent event(type, at, movie.widget()->mapToGlobal(at),
+                          type == QEvent::MouseMove ? Qt::NoButton : button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                          Qt::NoModifier);
         QCoreApplication::sendEvent(movie.widget(), &event);
     }
-    void press(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-        mouse(QEvent::MouseButtonPress, at, button, button);
-    }
-    void moveHeld(QPointF at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
-    void release(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-        mouse(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
-    }
+    void press(QPointF at) { mouse(QEvent::MouseButtonPress, at, Qt::LeftButton); }
+    void moveHeld(QPointF at) { mouse(QEvent::MouseMove, at, Qt::LeftButton); }
+    void release(QPointF at) { mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton); }
     void click(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-        press(at, button);
-        release(at, button);
+        mouse(QEvent::MouseButtonPress, at, button);
+        mouse(QEvent::MouseButtonRelease, at, button);
     }
 
     // Runs the queued calls, so that queued commands arrive.
