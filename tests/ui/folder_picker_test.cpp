@@ -23,7 +23,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 namespace lumadisc {
 namespace {
@@ -41,12 +40,13 @@ struct FolderPickerTest : ::testing::Test {
     static void type(FolderPickerDialog& dialog, const QString& text) {
         dialog.findChild<QLineEdit*>(QStringLiteral("folderEdit"))->setText(text);
     }
-    // Runs `user` once the control's dialog is up, standing in for the person in front of it.
-    static void whenShown(const std::function<void(FolderPickerDialog&)>& user) {
-        QTimer::singleShot(0, [user] {
+    // Once the control's dialog is up over `form`, types `typed` and accepts, or else cancels.
+    static void answer(const QWidget* form, const QString& typed) {
+        QTimer::singleShot(0, [=] {
             auto* dialog = qobject_cast<FolderPickerDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr) << "no modal folder dialog";
-            user(*dialog);
+            ASSERT_TRUE(dialog && dialog->parentWidget() == form) << "no dialog over the form";
+            type(*dialog, typed);
+            typed.isEmpty() ? dialog->reject() : dialog->accept();
         });
     }
 
@@ -101,14 +101,10 @@ TEST_F(FolderPickerTest, BrowseShowsTheDialogOverItsFormAndTakesItsAnswer) {
     control->setAllowEditBox(true);
     form.show();
 
-    whenShown([&form](FolderPickerDialog& dialog) {
-        EXPECT_EQ(dialog.parentWidget(), &form) << "the dialog is not over its form";
-        type(dialog, QStringLiteral("Shots"));
-        dialog.accept();
-    });
+    answer(&form, QStringLiteral("Shots"));
     EXPECT_TRUE(control->Browse());
     EXPECT_EQ(control->fullName(), path("Shots"));
-    whenShown([](FolderPickerDialog& dialog) { dialog.reject(); });
+    answer(&form, QString());
     EXPECT_FALSE(control->Browse()) << "a cancelled dialog gave a folder";
     EXPECT_EQ(control->size(), QSize(26, 26)) << "390 twips at 96 dots per inch";
 }

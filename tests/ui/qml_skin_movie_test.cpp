@@ -4,7 +4,6 @@
 #include "support/test_paths.h"
 #include "ui/skin_test_support.h"
 
-#include <QMetaObject>
 #include <QQmlEngine>
 
 #include <gmock/gmock.h>
@@ -25,8 +24,8 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::ThrowsMessage;
 
-// A movie with root properties, a text field nested deeper than a sibling, a function that raises
-// a command, for the test to call, and a timer that counts while its scripts run.
+// A movie with root properties, a text field nested deeper than a sibling, a command raised
+// when the program writes `send`, and a timer that counts while its scripts run.
 const char* const recordingMovie = R"(import QtQuick
 Rectangle {
     signal command(string command, string args)
@@ -34,7 +33,8 @@ Rectangle {
     property string knobPosition: "0"
     width: 320
     height: 90.6
-    function fire(name, args) { command(name, args) }
+    property string send
+    onSendChanged: command(send, "12.5")
     property int ticks: 0
     Timer { interval: 10; running: true; repeat: true; onTriggered: parent.ticks++ }
     Row {
@@ -51,10 +51,6 @@ protected:
     std::string writeMovie(const std::string& name, const std::string& qml) {
         test::writeFile(folder.path() / name, qml);
         return (folder.path() / name).string();
-    }
-    static void fire(QQuickItem* root, const char* command, const char* args) {
-        QMetaObject::invokeMethod(root, "fire", Q_ARG(QVariant, QString(command)),
-                                  Q_ARG(QVariant, QString(args)));
     }
 
     test::TempDir folder;
@@ -145,7 +141,7 @@ TEST_F(QmlSkinMovieTest, VariablesAreRootPropertiesAndTextsOfNamedItems) {
 
 TEST_F(QmlSkinMovieTest, CommandsArriveQueuedAndNoneFromADestroyedMovie) {
     harness.load(writeMovie("movie.qml", recordingMovie));
-    fire(harness.root(), "IDC_FS_KnobReleased", "12.5");
+    harness.movie.setVariable("_root.send", "IDC_FS_KnobReleased");
     EXPECT_THAT(harness.commands, IsEmpty()) << "delivered inside the skin's signal";
     harness.deliver();
     EXPECT_THAT(harness.commands, ElementsAre(Command{"IDC_FS_KnobReleased", "12.5"}));
@@ -154,7 +150,7 @@ TEST_F(QmlSkinMovieTest, CommandsArriveQueuedAndNoneFromADestroyedMovie) {
     auto gone = std::make_unique<test::SkinHarness>();
     gone->movie.setCommandHandler([&raised](const std::string&, const std::string&) { ++raised; });
     gone->load(writeMovie("movie.qml", recordingMovie));
-    fire(gone->root(), "stop", "");
+    gone->movie.setVariable("_root.send", "stop");
     gone.reset();
     harness.deliver();
     EXPECT_EQ(raised, 0) << "a destroyed movie's queued command arrived";

@@ -121,17 +121,14 @@ TEST_F(ShippedSkinTest, TheKnobFollowsThePositionUnlessHeldAndSeeksWhereItIsRele
         return track->mapToScene(
             QPointF(knob->width() / 2 + travel * percent / 100, track->height() / 2));
     };
-    const auto setPosition = [&](const char* text) {
-        harness.movie.setVariable("_root.KnobPosition", text);
+    const auto setPosition = [&](const char* at) {
+        harness.movie.setVariable("_root.KnobPosition", at);
     };
-    // The percent the knob was released at; "-1" unless that is the one command since the last
-    // call.
+    // The percent the knob was released at; "-1" unless that is the one command since the last.
     const auto released = [&] {
         harness.deliver();
-        const auto commands = std::exchange(harness.commands, {});
-        return commands.size() == 1 && commands[0].first == "IDC_FS_KnobReleased"
-                   ? commands[0].second
-                   : std::string("-1");
+        const auto sent = std::exchange(harness.commands, {});
+        return sent.size() == 1 && sent[0].first == "IDC_FS_KnobReleased" ? sent[0].second : "-1";
     };
 
     // On whole pixels, within the track.
