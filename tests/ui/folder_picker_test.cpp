@@ -64,7 +64,7 @@ TEST_F(FolderPickerTest, TheTreeStartsAtTheRootAndTypedPathsStayBelowIt) {
     auto* files = qobject_cast<QFileSystemModel*>(
         qobject_cast<QSortFilterProxyModel*>(tree->model())->sourceModel());
     const QModelIndex above = files->index(QString::fromStdString(top.path().string()));
-    for (int i = 0; i < 200 && files->rowCount(above) < 2; ++i)
+    for (int i = 0; i < 1000 && files->rowCount(above) < 2; ++i)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     ASSERT_EQ(files->rowCount(above), 2) << "the folder above the root was not read";
     ASSERT_EQ(tree->model()->rowCount(tree->rootIndex()), 1) << "more than the root at the top";
