@@ -31,7 +31,6 @@ public:
     FakeDrives(Journal& journal, Style style) : Journalled(journal), m_style(style) {}
 
     std::vector<Drive> drives;
-    bool doorFails = false;
     // Disc images and copied discs that addVirtualDrive lists as drives of their own.
     std::map<std::string, VolumeInfo> discImages;
 
@@ -53,27 +52,18 @@ public:
             names.push_back(drive.name);
         return names;
     }
-    int driveType(const std::string& drive) override {
-        const Drive* found = find(drive);
-        return found ? found->type : 0;
-    }
+    int driveType(const std::string& drive) override { return at(drive).type; }
     std::optional<VolumeInfo> volumeInformation(const std::string& drive) override {
         m_journal.add("drives.volume " + drive);
-        const Drive* found = find(drive);
-        return found ? found->volume : std::nullopt;
+        return at(drive).volume;
     }
     bool videoFolderExists(const std::string& drive) override {
         m_journal.add("drives.videoFolder " + drive);
-        const Drive* found = find(drive);
-        return found && found->volume && found->videoFolder;
+        return at(drive).volume && at(drive).videoFolder;
     }
-    bool discEncrypted(const std::string& drive) override {
-        const Drive* found = find(drive);
-        return found && found->encrypted;
-    }
+    bool discEncrypted(const std::string& drive) override { return at(drive).encrypted; }
     std::string discIdentity(const std::string& drive) override {
-        const Drive* found = find(drive);
-        return found && found->volume ? found->identity : "";
+        return at(drive).volume ? at(drive).identity : "";
     }
     bool isRootOf(const std::string& drive, const std::string& root) override {
         if (m_style == Style::Reference)
@@ -87,7 +77,7 @@ public:
     }
     bool setDoor(const std::string& drive, bool open) override {
         m_journal.add(std::string("drives.door ") + (open ? "open " : "close ") + drive);
-        return !doorFails && find(drive) != nullptr;
+        return find(drive) != nullptr;
     }
     bool addVirtualDrive(const std::string& path) override {
         m_journal.add("drives.addVirtual " + path);
@@ -100,7 +90,13 @@ public:
     }
 
 private:
+    // The drive of that name, or one of no type and without a disc.
+    const Drive& at(const std::string& name) {
+        const Drive* found = find(name);
+        return found ? *found : m_none;
+    }
     Style m_style;
+    const Drive m_none{"", 0, std::nullopt, false, ""};
 };
 
 } // namespace lumadisc::test

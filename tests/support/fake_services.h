@@ -165,33 +165,21 @@ public:
         step("openFolder");
         return folderWritable;
     }
-    void startWithoutAsking() override {
-        step("startWithoutAsking");
-        startsWithoutAsking = true;
-    }
-    void writeHandler(const DiscHandler& handler) override {
-        step("write");
-        entry = handler;
-    }
-    void makeDefault() override {
-        step("makeDefault");
-        isDefault = true;
-    }
-    void removeHandler() override {
-        step("remove");
-        entry.reset();
-    }
+    void startWithoutAsking() override { step("startWithoutAsking", startsWithoutAsking, true); }
+    void writeHandler(const DiscHandler& handler) override { step("write", entry, {handler}); }
+    void makeDefault() override { step("makeDefault", isDefault, true); }
+    void removeHandler() override { step("remove", entry, {}); }
     void stopStartingWithoutAsking() override {
-        step("stopStartingWithoutAsking");
-        startsWithoutAsking = false;
+        step("stopStartingWithoutAsking", startsWithoutAsking, false);
     }
-    void removeDefault() override {
-        step("removeDefault");
-        isDefault = false;
-    }
+    void removeDefault() override { step("removeDefault", isDefault, false); }
 
 private:
     void step(const std::string& name) { m_journal.add("handlers." + name); }
+    template <typename T> void step(const std::string& name, T& fact, T value) {
+        step(name);
+        fact = std::move(value);
+    }
 };
 
 // The clipboard, picture conversion and wallpaper, journalled ("clipboard.clear",

@@ -1,8 +1,8 @@
 #include "support/test_paths.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 namespace lumadisc::test {
@@ -23,15 +23,12 @@ std::filesystem::path sourceDir() {
 }
 
 TempDir::TempDir() {
-    std::random_device device;
-    auto base = std::filesystem::temp_directory_path();
-    for (;;) {
-        auto candidate = base / ("lumadisc-test-" + std::to_string(device()));
-        if (std::filesystem::create_directory(candidate)) {
-            m_path = candidate;
-            return;
-        }
-    }
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "lumadisc-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::filesystem::filesystem_error("no temporary folder", pattern,
+                                                std::error_code(errno, std::generic_category()));
+    m_path = pattern;
 }
 
 TempDir::~TempDir() {
