@@ -84,16 +84,12 @@ TEST_F(FolderPickerTest, TheTreeStartsAtTheRootAndTypedPathsStayBelowIt) {
     }
 }
 
-TEST_F(FolderPickerTest, FlagsAddFilesTheNewFolderButtonOrLeaveNothingToChoose) {
+TEST_F(FolderPickerTest, FlagsAddFilesAndTheNewFolderButton) {
     FolderPickerDialog files({root().string(), "", kEditBox | kBrowseIncludeFiles}, nullptr);
     type(files, QStringLiteral("notes.txt"));
     EXPECT_EQ(files.chosenPath(), path("notes.txt")) << "files are not choosable";
     EXPECT_EQ(files.findChild<QPushButton*>(QStringLiteral("newFolder")), nullptr)
         << "a New Folder button where folders cannot be made";
-
-    FolderPickerDialog printers({root().string(), "", kEditBox | kBrowseForPrinter}, nullptr);
-    type(printers, QStringLiteral("Shots"));
-    EXPECT_EQ(printers.chosenPath(), QString()) << "a folder counted as a printer";
 
     FolderPickerDialog newUi({root().string(), "", kNewDialogStyle}, nullptr);
     newUi.findChild<QPushButton*>(QStringLiteral("newFolder"))->click();

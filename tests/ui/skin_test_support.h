@@ -42,11 +42,8 @@ struct SkinHarness {
     }
 
     void load(const std::string& path) {
-        movie.loadMovie(path);
-        const int width = std::stoi(movie.getVariable("_width"));
-        const int height = std::stoi(movie.getVariable("_height"));
-        movie.setSize(width, height);
-        window.resize(width, height);
+        movie.loadMovie(path); // the widget takes the movie's size
+        window.resize(movie.widget()->size());
         window.show();
     }
 
