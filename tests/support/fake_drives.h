@@ -11,8 +11,7 @@
 namespace lumadisc::test {
 
 // Drives as plain data. The reference style names drives "D:" with the root "D:\"; the Linux
-// style names them by device node and accepts the mount point as a path, with or without a
-// trailing slash, or as a file:// URI, and the node itself.
+// style names them by device node, whose root is the node itself or its mount point.
 class FakeDrives : public Drives, Journalled {
 public:
     enum class Style { Reference, Linux };
@@ -68,12 +67,9 @@ public:
     bool isRootOf(const std::string& drive, const std::string& root) override {
         if (m_style == Style::Reference)
             return drive + "\\" == root;
-        const Drive* found = find(drive);
-        if (!found || root == found->name)
-            return found != nullptr;
-        const std::string& mount = found->mountPoint;
-        return !mount.empty() &&
-               (root == mount || root == mount + "/" || root == "file://" + mount);
+        const Drive& found = at(drive);
+        return !found.name.empty() &&
+               (root == found.name || (!root.empty() && root == found.mountPoint));
     }
     bool setDoor(const std::string& drive, bool open) override {
         m_journal.add(std::string("drives.door ") + (open ? "open " : "close ") + drive);

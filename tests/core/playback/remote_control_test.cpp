@@ -62,7 +62,7 @@ TEST_F(Remote, ChangesAreAnnouncedOnceAndEachStartIsANewRun) {
     EXPECT_EQ(refreshed(), "sm");
     engineState(0, true);
     EXPECT_EQ(refreshed(), "sm");
-    EXPECT_NE(remote->trackId(), firstRun) << "the same disc started again is the same run";
+    EXPECT_NE(remote->trackId(), firstRun) << "starting the disc again began no new run";
 }
 
 TEST_F(Remote, AFailingReadKeepsTheLastState) {
@@ -72,7 +72,7 @@ TEST_F(Remote, AFailingReadKeepsTheLastState) {
     h.engine.failing = {"position"};
     EXPECT_EQ(remote->positionMicroseconds(), 0);
     h.engine.failing.clear();
-    EXPECT_EQ(refreshed(), "sm") << "the failing refresh was not a playing one";
+    EXPECT_EQ(refreshed(), "sm") << "the failing read changed the state";
 }
 
 TEST_F(Remote, VolumeGoesThroughTheVolumeSliderLikeVolumePlus) {
