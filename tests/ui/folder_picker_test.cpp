@@ -101,7 +101,6 @@ TEST_F(FolderPickerTest, BrowseShowsTheDialogOverItsFormAndTakesItsAnswer) {
     auto* control = new FolderBrowseWidget(&form);
     control->setStartDirectory(path());
     control->setAllowEditBox(true);
-    form.show();
 
     answer(&form, QStringLiteral("Shots"));
     EXPECT_TRUE(control->Browse());

@@ -82,14 +82,13 @@ TEST_F(ShippedSkinTest, ControlBarShowsTheProgramsTextsAndEachButtonSendsItsComm
     // Only the left button clicks; pressing the background or a display starts a drag at once,
     // and is only a drag.
     harness.click(SkinHarness::centreOf(harness.item("btn_play")), Qt::MiddleButton);
-    harness.deliver();
-    EXPECT_THAT(harness.commands, IsEmpty()) << "a middle click pressed play";
     const QPointF display = SkinHarness::centreOf(harness.item("timeElapsed1"));
     harness.press(display);
     EXPECT_THAT(harness.commands, ElementsAre(Command{"ID_FS_drag", ""})) << "no drag at once";
     harness.release(display);
     harness.deliver();
-    EXPECT_THAT(harness.commands, ElementsAre(Command{"ID_FS_drag", ""})) << "more than a drag";
+    EXPECT_THAT(harness.commands, ElementsAre(Command{"ID_FS_drag", ""}))
+        << "a middle click on play, or the press on the display, did more than drag";
 }
 
 TEST_F(ShippedSkinTest, PlayerShowsItsTitleAndCatchesTheMouseOnlyInTheTitleBar) {
