@@ -144,7 +144,6 @@ TEST_F(ShippedSkinTest, TheKnobFollowsThePositionUnlessHeldAndSeeksWhereItIsRele
     harness.press(onTrack(20));
     harness.moveHeld(onTrack(60));
     const double held = knob->x();
-    EXPECT_NEAR(held, 0.6 * travel, 1);
     setPosition("21");
     EXPECT_EQ(knob->x(), held) << "the program moved the held knob";
     harness.release(onTrack(60));
