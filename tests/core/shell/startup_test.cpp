@@ -53,10 +53,6 @@ TEST(ConfigFile, TextLinesAreKeptWholeTheFileReplacedWholeAndEndlessInputNeverHe
     EXPECT_THROW(readConfigFile(path, record), Failure) << "one endless line read as settings";
 }
 
-const std::string kDefaultFile =
-    "English.ini\r\n/home/user/Desktop\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
-const SettingsRecord kDefaults{"English.ini", "/home/user/Desktop", 1, 0, 0, 0, 0};
-
 TEST(StartUp, RunsItsStepsInOrder) {
     ProgramHarness h;
     h.writeConfig(configText(kSaved));
@@ -134,39 +130,30 @@ TEST(StartUpSettings, BadFilesAreRecoveredAndNeverStopTheStart) {
     std::string garbage;
     for (int i = 0; i < 20000; ++i)
         garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
+    const SettingsRecord defaults{"English.ini", "/home/user/Desktop", 1, 0, 0, 0, 0};
     const std::string blankTexts = "   \r\n\r\n 0 \r\n 1 \r\n 0 \r\n 2 \r\n 1 \r\n";
-    struct Case {
-        std::string content;
-        std::string fileAfter; // "" when any
-        std::optional<SettingsRecord> settings;
-        bool scratchGone = false; // snapshots to the clipboard fail after reading
-    };
-    const Case cases[] = {
-        // A file too short (a missing one takes the same way).
-        {"French.ini\r\n/x\r\n 0 \r\n 1 \r\n 2 \r\n 2 \r\n", kDefaultFile, kDefaults},
+    // The file, whether snapshots to the clipboard then fail for want of a scratch folder, and
+    // the record in use (the defaults are written too); none where any will do.
+    const std::tuple<std::string, bool, std::optional<SettingsRecord>> cases[] = {
+        {"French.ini\r\n/x\r\n 0 \r\n 1 \r\n 2 \r\n 2 \r\n", false, defaults}, // too short
+        {configText({"English.ini", "/home/user/Shots", 0, 1, 1, 2, 1}), true, defaults},
         // Blank text lines are filled in memory only.
-        {blankTexts, blankTexts,
-         SettingsRecord{"English.ini", "/home/user/Desktop", 0, 1, 0, 2, 1}},
-        {garbage, "", std::nullopt},
-        {configText({"English.ini", "/home/user/Shots", 0, 1, 1, 2, 1}), kDefaultFile, kDefaults,
-         true},
+        {blankTexts, false, SettingsRecord{"English.ini", "/home/user/Desktop", 0, 1, 0, 2, 1}},
+        {garbage, false, std::nullopt},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("settings file: " + c.content.substr(0, 30));
+    for (const auto& [content, scratchGone, settings] : cases) {
+        SCOPED_TRACE("settings file: " + content.substr(0, 30));
         ProgramHarness h;
-        h.writeConfig(c.content);
-        if (c.scratchGone)
+        h.writeConfig(content);
+        if (scratchGone)
             h.environment.temp = (h.tempFolder.path() / "missing").string();
         Program& p = h.start();
-        if (!c.fileAfter.empty()) {
-            EXPECT_EQ(h.config(), c.fileAfter);
-        }
-        if (c.settings) {
-            EXPECT_EQ(p.state.settings, *c.settings);
-            EXPECT_EQ(p.state.engineOptions.at(1),
-                      c.settings->useOverlay ? "overlay" : "no-overlay");
-        }
         EXPECT_TRUE(p.mainForm().visible && p.dvdBarForm().visible) << "windows not shown";
+        if (!settings)
+            continue;
+        EXPECT_EQ(p.state.settings, *settings);
+        EXPECT_EQ(h.config(), *settings == defaults ? configText(defaults) : content);
+        EXPECT_EQ(p.state.engineOptions.at(1), settings->useOverlay ? "overlay" : "no-overlay");
     }
 }
 
