@@ -165,27 +165,19 @@ TEST(StartUpGeometry, BarSitsAboveTheScreenBottomAndMainRestsOnTheBar) {
     h.barMovie.height = 101;
     h.playerMovie.width = 391;
     h.playerMovie.height = 333;
-    h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
     Program& p = h.start();
     const DvdBarForm& bar = p.dvdBarForm();
     const MainForm& main = p.mainForm();
     // Both centred across, the bar 70 pixels above the screen's bottom and the main window on it.
-    EXPECT_EQ((std::vector<int>{bar.width, bar.height, bar.left, bar.top}),
-              (std::vector{777 * 15, 101 * 12, 4417, (768 - 101 - 70) * 12}))
-        << "control bar: width, height, left, top";
-    EXPECT_EQ((std::vector<int>{main.width, main.height, main.left, main.top}),
-              (std::vector{391 * 15, 333 * 12, 7312, (768 - 101 - 70 - 333) * 12}))
-        << "main window: width, height, left, top";
-    EXPECT_EQ((std::vector{h.barMovie.sizeWidth, h.barMovie.sizeHeight, h.playerMovie.sizeWidth,
-                           h.playerMovie.sizeHeight}),
-              (std::vector{777, 101, 391, 333}))
-        << "movie sizes in pixels";
+    EXPECT_EQ((std::vector<int>{bar.width, bar.height, bar.left, bar.top, main.width, main.height,
+                                main.left, main.top, h.barMovie.sizeWidth, h.barMovie.sizeHeight,
+                                h.playerMovie.sizeWidth, h.playerMovie.sizeHeight}),
+              (std::vector{777 * 15, 101 * 12, 4417, (768 - 101 - 70) * 12, 391 * 15, 333 * 12,
+                           7312, (768 - 101 - 70 - 333) * 12, 777, 101, 391, 333}))
+        << "width, height, left and top of the bar, then of the main window; the movies' sizes";
 }
 
-class WaysOut : public StartedProgram {
-protected:
-    WaysOut() { start(); }
-};
+using WaysOut = StartedProgram;
 
 TEST_F(WaysOut, EveryExitRunsTheShutdownOnceAndSavesNothing) {
     const std::function<void()> exits[] = {
