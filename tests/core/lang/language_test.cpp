@@ -6,6 +6,7 @@
 #include "core/lang/language_reader.h"
 #include "core/lang/profile_file.h"
 #include "core/lang/text_encoding.h"
+#include "core/text_util.h"
 #include "fuzz/config_text_entry.h"
 #include "fuzz/disc_root_entry.h"
 #include "fuzz/profile_file_entry.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -149,8 +151,7 @@ std::string mnemonic(const std::string& caption) {
     if (ampersand == std::string::npos || caption.find('&', ampersand + 1) != std::string::npos)
         return {};
     std::string letter(utf8Prefix(std::string_view(caption).substr(ampersand + 1), 1));
-    for (char& c : letter)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    std::ranges::transform(letter, letter.begin(), asciiLower);
     return letter;
 }
 
