@@ -4,7 +4,6 @@
 #include "core/skin/movie_variables.h"
 #include "ui/application.h"
 
-#include <QAbstractEventDispatcher>
 #include <QFileInfo>
 #include <QMetaProperty>
 #include <QQmlEngine>
@@ -12,7 +11,6 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QStringList>
-#include <QTimerEvent>
 #include <QUrl>
 
 #include <iostream>
@@ -129,7 +127,6 @@ void QmlSkinMovie::setVariable(const std::string& path, const std::string& value
     // Writing runs the movie's change handlers.
     const ScriptWatchdog::Guard guard(m_watchdog, m_widget->engine());
     property.write(target.owner, text);
-    m_changed = true;
 }
 
 std::string QmlSkinMovie::getVariable(const std::string& path) {
@@ -147,27 +144,6 @@ std::string QmlSkinMovie::getVariable(const std::string& path) {
 void QmlSkinMovie::setSize(int width, int height) {
     const ScriptWatchdog::Guard guard(m_watchdog, m_widget->engine());
     m_widget->resize(width, height);
-}
-
-void QmlSkinMovie::renderChanges() {
-    if (!m_changed)
-        return;
-    m_changed = false;
-    // A change starts the widget's precise 5 ms render timer, which would wake the event loop
-    // once more between two status ticks, and flush the window to X apart from the widgets
-    // the tick changed. Delivering that timer's event now renders and flushes with them; a
-    // change that moved nothing on screen started no timer and costs nothing here.
-    constexpr qint64 renderDelayMs = 5;
-    auto* dispatcher = QAbstractEventDispatcher::instance(m_widget->thread());
-    if (!dispatcher)
-        return;
-    for (const auto& timer : dispatcher->registeredTimers(m_widget)) {
-        if (timer.interval == renderDelayMs && timer.timerType == Qt::PreciseTimer) {
-            QTimerEvent event(timer.timerId);
-            QCoreApplication::sendEvent(m_widget, &event);
-            return;
-        }
-    }
 }
 
 void QmlSkinMovie::onCommand(const QString& command, const QString& args) {

@@ -33,10 +33,6 @@ public:
     void setVariable(const std::string& path, const std::string& value) override;
     std::string getVariable(const std::string& path) override;
     void setSize(int width, int height) override;
-    // Renders what the movie's variables changed now, in the caller's wake-up of the event
-    // loop, instead of from the widget's own timer a few milliseconds later; nothing when no
-    // write changed a variable.
-    void renderChanges();
 
 signals:
     // Once, after a script of the movie was stopped (and said on standard error); the movie
@@ -62,7 +58,6 @@ private:
     ScriptWatchdog& m_watchdog;
     std::string m_path;
     bool m_reported = false;
-    bool m_changed = false; // a variable was written since the last renderChanges
     // Resolved paths of the loaded movie; the status tick writes the same few paths 100 times a
     // second, so the tree is searched once per path.
     QHash<QString, Property> m_properties;

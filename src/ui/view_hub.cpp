@@ -127,17 +127,11 @@ void ViewHub::connectBarView() {
 }
 
 void ViewHub::call(const std::function<void()>& handler) {
-    handle(handler);
+    run(handler);
     syncAll();
-    renderSkins();
 }
 
 void ViewHub::run(const std::function<void()>& handler) {
-    handle(handler);
-    renderSkins();
-}
-
-void ViewHub::handle(const std::function<void()>& handler) {
     if (m_ending)
         return;
     ++m_depth;
@@ -152,19 +146,10 @@ void ViewHub::handle(const std::function<void()>& handler) {
     --m_depth;
 }
 
-void ViewHub::renderSkins() {
-    // What the handlers wrote into the skins is drawn in this wake-up, with the widgets.
-    if (m_depth == 0 && !m_ending) {
-        m_main.player().renderChanges();
-        m_bar.gui().renderChanges();
-    }
-}
-
 void ViewHub::tick(const std::function<void()>& handler) {
-    handle(handler);
+    run(handler);
     if (shownChanges != m_shownChanges)
         syncAll();
-    renderSkins();
 }
 
 void ViewHub::end() {

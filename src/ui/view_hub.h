@@ -62,9 +62,6 @@ private:
     void syncAbout();
     void syncOptions();
     void end();
-    // Runs a handler, catching what escapes it.
-    void handle(const std::function<void()>& handler);
-    void renderSkins();
 
     Program& m_program;
     MainWindowView& m_main;

@@ -5,7 +5,6 @@
 #include "ui/skin_test_support.h"
 
 #include <QQmlEngine>
-#include <QQuickWindow>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -155,16 +154,6 @@ TEST_F(QmlSkinMovieTest, CommandsArriveQueuedAndNoneFromADestroyedMovie) {
     gone.reset();
     harness.deliver();
     EXPECT_EQ(raised, 0) << "a destroyed movie's queued command arrived";
-}
-
-TEST_F(QmlSkinMovieTest, AWrittenChangeIsDrawnWhenAsked) {
-    harness.load(writeMovie("movie.qml", recordingMovie));
-    int renders = 0;
-    QObject::connect(harness.movie.widget()->quickWindow(), &QQuickWindow::afterRendering,
-                     harness.movie.widget(), [&renders] { ++renders; });
-    harness.movie.setVariable("_level0.deep.text", "42");
-    harness.movie.renderChanges();
-    EXPECT_EQ(renders, 1) << "the written text was not drawn at once";
 }
 
 } // namespace
