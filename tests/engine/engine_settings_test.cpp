@@ -31,10 +31,9 @@ TEST(EngineOptionsTest, OverlayAndScreensaverChooseArgumentsAndSnapshotsTheLastP
     };
     for (const auto& [list, instanceArguments, mediaOptions] : cases) {
         const auto options = EngineOptions::parse(list);
-        EXPECT_EQ(options.instanceArguments(), instanceArguments)
-            << "instance arguments for " << ::testing::PrintToString(list);
-        EXPECT_EQ(options.mediaOptions(), mediaOptions)
-            << "media options for " << ::testing::PrintToString(list);
+        EXPECT_EQ(std::pair(options.instanceArguments(), options.mediaOptions()),
+                  std::pair(instanceArguments, mediaOptions))
+            << "instance arguments and media options for " << ::testing::PrintToString(list);
     }
 
     // Snapshots go to the last of the program's two snapshot paths.
@@ -70,10 +69,6 @@ TEST(KeyBindingsTest, EachHotKeyVariableBindsItsActionAndRebindingReleasesTheOld
 using test::TempDir;
 using test::writeFile;
 
-QString qtPath(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
-
 TEST(SnapshotFolderTest, NumbersFollowTheHighestSnapshotPresent) {
     TempDir folder;
     const SnapshotFolder snapshots(folder.path(), "IMG_", "jpg");
@@ -89,12 +84,11 @@ TEST(SnapshotFolderTest, NumbersFollowTheHighestSnapshotPresent) {
     EXPECT_EQ(snapshots.nextFile(), folder.path() / "IMG_123457.jpg");
 }
 
-// The engine suite checks JPEG snapshots end to end; here the other format and the failures.
 // The engine suite stores JPEG snapshots end to end; here what leaves no file.
 TEST(SnapshotFolderTest, NoPictureFormatOrFolderLeavesNoFileBehind) {
     TempDir scratch, folder;
     const auto png = scratch.path() / "snapshot.png";
-    ASSERT_TRUE(QImage(64, 48, QImage::Format_RGB32).save(qtPath(png), "PNG"));
+    ASSERT_TRUE(QImage(64, 48, QImage::Format_RGB32).save(QString::fromStdString(png), "PNG"));
     writeFile(scratch.path() / "broken.png", "not a picture");
     // No picture from the engine (nothing written, or not a picture), a format nobody writes.
     for (const auto& [name, format] :

@@ -54,8 +54,6 @@ protected:
         static char name[] = "engine_tests";
         static char* argv[] = {name, nullptr};
         static QCoreApplication app(argc, argv);
-        ASSERT_TRUE(std::filesystem::exists(sampleDiscDir() / "lumadisc-sample.iso"))
-            << "build the sample_disc target first";
         engine = std::make_unique<VlcEngine>(
             0, std::vector<std::string>{"--aout=alsa", "--alsa-audio-device=null"});
         for (const auto& [variable, code] :
@@ -87,20 +85,6 @@ protected:
     TempDir lastFolder;
     std::unique_ptr<VlcEngine> engine;
 };
-
-TEST_F(VlcEngineTest, IdleEngineIgnoresCommandsAndOnlyTheFullScreenKeyCallsItsHandler) {
-    EXPECT_THROW(VlcEngine(0, {"--no-such-engine-option"}), Failure);
-    EXPECT_TRUE(isIdle() && elapsed() < 0 && engine->lengthSeconds() < 0);
-    press(fullScreenKey); // no handler yet: nothing happens
-    engine->play(), engine->pause(), engine->jump(1), engine->setPosition(0.5f), engine->stop();
-    press(snapshotKey);
-    EXPECT_FALSE(waitUntil([&] { return !isIdle(); }, 300ms));
-    int calls = 0;
-    engine->setFullScreenHandler([&] { ++calls; });
-    for (const int key : {fullScreenKey, snapshotKey, 12345})
-        press(key);
-    EXPECT_EQ(calls, 1) << "the full-screen handler ran for other keys or not at all";
-}
 
 // The menu disc's first title has three chapters (0, 10 and 16 s), English and French audio and
 // subtitles; its title menu is the 1 s chapter menu, its root menu the 2 s title menu. It is
@@ -165,7 +149,6 @@ TEST_F(VlcEngineTest, TheMenuDiscsButtonsTitlesChaptersStreamsMenusSnapshotsPaus
     // Buttons answer once the menu's still is on screen (its position then nears 1); a press
     // in the first moments after play() can go unheard.
     ASSERT_TRUE(waitUntil([&] { return engine->isPlaying() && engine->position() >= 0.9; }));
-    ASSERT_EQ(now(), "title 0 (1 s), chapter 0/0, audio -1, subtitles -1");
     reach(steps[0]);
     EXPECT_TRUE(engine->isPlaying() && engine->position() >= 0.45 && engine->position() <= 1)
         << "position " << engine->position() << " half-way through the title";
@@ -206,7 +189,20 @@ TEST_F(VlcEngineTest, TheMenuDiscsButtonsTitlesChaptersStreamsMenusSnapshotsPaus
     EXPECT_EQ(engine->itemCount(), 0) << "a cleared engine still holds its item";
 }
 
-TEST_F(VlcEngineTest, OddPathsPlayEndedDiscsGoIdleAndPlayAgainUnopenableDiscsFail) {
+TEST_F(VlcEngineTest,
+       IdleEnginesIgnoreCommandsOddPathsPlayEndedDiscsGoIdleAndPlayAgainBadDiscsFail) {
+    EXPECT_THROW(VlcEngine(0, {"--no-such-engine-option"}), Failure);
+    EXPECT_TRUE(isIdle() && elapsed() < 0 && engine->lengthSeconds() < 0) << "a new engine plays";
+    press(fullScreenKey); // no handler yet: nothing happens
+    engine->play(), engine->pause(), engine->jump(1), engine->setPosition(0.5f), engine->stop();
+    press(snapshotKey);
+    EXPECT_FALSE(waitUntil([&] { return !isIdle(); }, 300ms)) << "a command woke the idle engine";
+    int calls = 0;
+    engine->setFullScreenHandler([&] { ++calls; });
+    for (const int key : {fullScreenKey, snapshotKey, 12345})
+        press(key);
+    EXPECT_EQ(calls, 1) << "the full-screen handler ran for other keys or not at all";
+
     TempDir dir;
     const auto image = dir.path() / "Film #1, a%20b, what? 100% & more" / "disc.iso";
     std::filesystem::create_directories(image.parent_path());

@@ -127,8 +127,7 @@ TEST_F(DiscHandlers, RegisteringTwiceWritesWhatOnceWritesAndUnregisteringLeavesW
         const std::string list = startList();
         registerHandler("/usr/bin/lumadisc");
         EXPECT_NE(readFile(mimeApps()).find(std::string(kType) + "=" + kId), std::string::npos)
-            << "our entry is not the default for video discs:\n"
-            << readFile(mimeApps());
+            << "our entry is not the default for video discs:\n" + readFile(mimeApps());
         EXPECT_NE(startList().find(kType), std::string::npos)
             << "GNOME would not start the handler without asking";
         const std::string once = readFile(entry()) + readFile(mimeApps()) + startList();
@@ -165,12 +164,10 @@ TEST(MimeAppsList, OurDefaultGoesFirstAndLeavesTheFileAsItWasWhenRemoved) {
         const std::string registered = withDefault(text, "t", id);
         const auto group = registered.find("[Default Applications]");
         EXPECT_NE(registered.find("\n" + defaultLine + "\n", group), std::string::npos)
-            << "default of t in:\n"
-            << registered;
+            << "default of t in:\n" + registered;
         EXPECT_EQ(withDefault(registered, "t", id), registered) << "registering twice";
         if (text.find("ours.desktop") == std::string::npos) {
-            EXPECT_EQ(withoutDefault(registered, "t", id), text) << "removing from:\n"
-                                                                 << registered;
+            EXPECT_EQ(withoutDefault(registered, "t", id), text) << "removing from " << registered;
         }
     }
 }

@@ -42,9 +42,9 @@ protected:
             writeFile(folder / "device/type", type + "\n");
         fs::create_directory_symlink(folder, root() / "sys/class/block" / name);
     }
-    // An optical drive holding `image`: the node is a link to it.
-    std::string addOpticalDrive(const std::string& name, const fs::path& image) {
-        addBlock(name);
+    // A drive (optical unless `type` says otherwise) holding `image`: the node is a link to it.
+    std::string addDrive(const std::string& name, const fs::path& image, const char* type = "5") {
+        addBlock(name, type);
         fs::create_symlink(image, node(name));
         return node(name);
     }
@@ -174,22 +174,17 @@ TEST_F(LinuxDrivesTest, TheMountedFolderDecidesTheVideoFolderAndIsTheRootLikeThe
     EXPECT_TRUE(drives.isRootOf(str() + "/Na\xC3\xAFve", "file://" + str() + "/Na%C3%AFve"));
 }
 
-class SampleDiscTest : public LinuxDrivesTest {
-protected:
-    void SetUp() override {
-        for (const char* name : {"lumadisc-sample.iso", "iso9660-only.iso", "damaged.iso"})
-            ASSERT_TRUE(fs::is_regular_file(sample(name)))
-                << sample(name) << " is missing: build the target sample_disc";
-    }
-    static fs::path sample(const std::string& name) { return sampleDiscDir() / name; }
-};
+// The sample discs are built before the suite (its dependency on the target sample_disc).
+using SampleDiscTest = LinuxDrivesTest;
+fs::path sample(const std::string& name) {
+    return sampleDiscDir() / name;
+}
 
 TEST_F(SampleDiscTest, DiscsInDrivesAndDiscImagesAreReadWithoutMounting) {
-    const std::string sr0 = addOpticalDrive("sr0", sample("lumadisc-sample.iso"));
-    const std::string sr1 = addOpticalDrive("sr1", sample("iso9660-only.iso"));
-    const std::string sr2 = addOpticalDrive("sr2", sample("damaged.iso"));
-    addBlock("sda", "0");
-    fs::create_symlink(sample("lumadisc-sample.iso"), node("sda"));
+    const std::string sr0 = addDrive("sr0", sample("lumadisc-sample.iso"));
+    const std::string sr1 = addDrive("sr1", sample("iso9660-only.iso"));
+    const std::string sr2 = addDrive("sr2", sample("damaged.iso"));
+    addDrive("sda", sample("lumadisc-sample.iso"), "0");
     const fs::path image = root() / "My Discs (old)/sample copy.iso";
     fs::create_directories(image.parent_path());
     fs::copy_file(sample("lumadisc-sample.iso"), image);
@@ -231,7 +226,7 @@ TEST_F(SampleDiscTest, ABlockDeviceIsReadOnlyWhenItReportsADiscReady) {
         }
     } device{readFile(shown).substr(0, readFile(shown).find('\n'))};
     ASSERT_TRUE(probeVolume(device.loop)) << "the loop device does not show the sample disc";
-    const std::string sr0 = addOpticalDrive("sr0", device.loop);
+    const std::string sr0 = addDrive("sr0", device.loop);
     LinuxDrives drives = backend();
     EXPECT_FALSE(drives.volumeInformation(sr0) || drives.videoFolderExists(sr0) ||
                  drives.setDoor(sr0, true) || drives.setDoor(sr0, false))

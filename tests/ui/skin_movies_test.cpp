@@ -41,6 +41,7 @@ protected:
         harness.moveHeld(to);
         harness.release(to);
     }
+    void setKnob(const char* at) { harness.movie.setVariable("_root.KnobPosition", at); }
 
     SkinHarness harness;
     std::vector<std::string> warnings;
@@ -120,9 +121,6 @@ TEST_F(ShippedSkinTest, TheKnobFollowsThePositionUnlessHeldAndSeeksWhereItIsRele
         return track->mapToScene(
             QPointF(knob->width() / 2 + travel * percent / 100, track->height() / 2));
     };
-    const auto setPosition = [&](const char* at) {
-        harness.movie.setVariable("_root.KnobPosition", at);
-    };
     // The percent the knob was released at; "-1" unless that is the one command since the last.
     const auto released = [&] {
         harness.deliver();
@@ -134,32 +132,32 @@ TEST_F(ShippedSkinTest, TheKnobFollowsThePositionUnlessHeldAndSeeksWhereItIsRele
     const std::pair<const char*, double> places[] = {{"-4", 0},  {"0", 0},   {"99.99", 0.9999},
                                                      {"100", 1}, {"150", 1}, {"not a number", 0}};
     for (const auto& [position, fraction] : places) {
-        setPosition(position);
+        setKnob(position);
         EXPECT_EQ(knob->x(), std::round(fraction * travel)) << "knob at position " << position;
     }
 
     // Dragged, it seeks on release with at most two decimals; the program cannot move it
     // while it is held.
-    setPosition("20");
+    setKnob("20");
     harness.press(onTrack(20));
     harness.moveHeld(onTrack(60));
     const double held = knob->x();
-    setPosition("21");
+    setKnob("21");
     EXPECT_EQ(knob->x(), held) << "the program moved the held knob";
     harness.release(onTrack(60));
     const std::string text = released();
     EXPECT_NEAR(std::stod(text), 60, 100 / travel) << "the seek on release";
     EXPECT_LE(text.size() - std::min(text.find('.'), text.size()), 3u) << text;
-    setPosition("12");
+    setKnob("12");
     EXPECT_EQ(knob->x(), std::round(0.12 * travel)) << "released, it follows the program again";
 
     // It stops at the ends of the track; clicking the track away from the knob seeks there.
-    setPosition("0");
+    setKnob("0");
     drag(onTrack(0), onTrack(100) + QPointF(80, 30));
     EXPECT_EQ(released(), "100") << "the seek of a knob dragged past the end";
     drag(onTrack(100), QPointF(-40, 0));
     EXPECT_EQ(released(), "0") << "the seek of a knob dragged past the start";
-    setPosition("10");
+    setKnob("10");
     harness.click(onTrack(40));
     EXPECT_NEAR(std::stod(released()), 40, 100 / travel) << "the seek of a click on the track";
 }
@@ -175,7 +173,7 @@ TEST_F(ShippedSkinTest, ChapterMarksStandWhereTheKnobIsWhenEachChapterBegins) {
     std::sort(centres.begin(), centres.end());
     ASSERT_EQ(centres.size(), 2u) << "marks other than those at 50 and 75%";
     for (const auto& [mark, percent] : {std::pair{0, "50"}, {1, "75"}}) {
-        harness.movie.setVariable("_root.KnobPosition", percent);
+        setKnob(percent);
         EXPECT_NEAR(centres[mark], SkinHarness::centreOf(harness.item("knob")).x(), 1)
             << "the mark of the chapter at " << percent << "% is not under the knob";
     }
