@@ -3,6 +3,7 @@
 #include "core/platform/drives.h"
 #include "support/journal.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -39,10 +40,8 @@ public:
             Drive{std::move(name), type, std::move(volume), videoFolder, std::move(mountPoint)});
     }
     Drive* find(const std::string& name) {
-        for (auto& drive : drives)
-            if (drive.name == name)
-                return &drive;
-        return nullptr;
+        const auto found = std::ranges::find(drives, name, &Drive::name);
+        return found == drives.end() ? nullptr : &*found;
     }
 
     std::vector<std::string> logicalDrives() override {

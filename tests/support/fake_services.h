@@ -84,24 +84,20 @@ public:
     struct Shown {
         std::string text;
         MessageButtons buttons;
-        MessageIcon icon;
-        std::string title;
     };
     std::vector<Shown> shown;
     MessageResult answer = MessageResult::Ok;
-    // The folder dialog: what it was shown with, and the path it answers ("" cancels).
-    std::vector<BrowseInfo> browsed;
+    // The path the folder dialog answers ("" cancels).
     std::string folder;
 
-    MessageResult messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon,
+    MessageResult messageBox(const std::string& text, MessageButtons buttons, MessageIcon,
                              const std::string& title) override {
         m_journal.add("dialogs.message " + title + ": " + text);
-        shown.push_back({text, buttons, icon, title});
+        shown.push_back({text, buttons});
         return answer;
     }
     std::string BrowseForFolderPath(const BrowseInfo& info) override {
         m_journal.add("dialogs.browse " + info.title);
-        browsed.push_back(info);
         return folder;
     }
 };
@@ -121,9 +117,8 @@ public:
 
 class FakeShellFolders : public ShellFolders {
 public:
-    std::string desktop = "/home/user/Desktop";
     std::string localAppData = "/home/user/.local/share/lumadisc";
-    std::string desktopFolder() override { return desktop; }
+    std::string desktopFolder() override { return "/home/user/Desktop"; }
     std::string localAppDataFolder() override { return localAppData; }
 };
 
@@ -152,34 +147,29 @@ public:
     }
 };
 
-// The desktop's handler registration as three plain facts; each step is journaled.
+// The desktop's handler registration: each step is journalled, the handler written kept.
 class FakeDiscHandlers : public DiscHandlerRegistration, Journalled {
 public:
     explicit FakeDiscHandlers(Journal& journal) : Journalled(journal) {}
     bool folderWritable = true;
     std::optional<DiscHandler> entry;
-    bool isDefault = false;
-    bool startsWithoutAsking = false;
 
     bool openHandlerFolder() override {
         step("openFolder");
         return folderWritable;
     }
-    void startWithoutAsking() override { step("startWithoutAsking", startsWithoutAsking, true); }
-    void writeHandler(const DiscHandler& handler) override { step("write", entry, {handler}); }
-    void makeDefault() override { step("makeDefault", isDefault, true); }
-    void removeHandler() override { step("remove", entry, {}); }
-    void stopStartingWithoutAsking() override {
-        step("stopStartingWithoutAsking", startsWithoutAsking, false);
+    void startWithoutAsking() override { step("startWithoutAsking"); }
+    void writeHandler(const DiscHandler& handler) override {
+        step("write");
+        entry = handler;
     }
-    void removeDefault() override { step("removeDefault", isDefault, false); }
+    void makeDefault() override { step("makeDefault"); }
+    void removeHandler() override { step("remove"); }
+    void stopStartingWithoutAsking() override { step("stopStartingWithoutAsking"); }
+    void removeDefault() override { step("removeDefault"); }
 
 private:
     void step(const std::string& name) { m_journal.add("handlers." + name); }
-    template <typename T> void step(const std::string& name, T& fact, T value) {
-        step(name);
-        fact = std::move(value);
-    }
 };
 
 // The clipboard, picture conversion and wallpaper, journalled ("clipboard.clear",

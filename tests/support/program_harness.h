@@ -14,15 +14,6 @@
 
 namespace lumadisc::test {
 
-// A clock that also journals its waits, so their place among the other calls can be checked.
-class JournalClock : public FakeClock, Journalled {
-public:
-    explicit JournalClock(Journal& journal) : Journalled(journal) {}
-    void sleep(int milliseconds) override {
-        m_journal.add("sleep " + std::to_string(milliseconds));
-    }
-};
-
 // The whole program over fakes, in an application folder of its own.
 struct ProgramHarness {
     explicit ProgramHarness(FakeDrives::Style style = FakeDrives::Style::Reference);
@@ -34,7 +25,7 @@ struct ProgramHarness {
     FakeEngine engine{journal};
     FakeSkinMovie playerMovie{journal, "player", 385, 400};
     FakeSkinMovie barMovie{journal, "bar", 800, 100};
-    JournalClock clock{journal};
+    FakeClock clock{&journal};
     FakeDrives drives;
     FakeEnvironment environment;
     FakeShellFolders shellFolders;

@@ -24,13 +24,10 @@ protected:
         play(1, 60, 600);
     }
     void play(int title, long elapsed, long length) {
-        engineState(0.5F, true);
         h.engine.titleNumber = title;
         h.engine.chapterNumber = 1;
         h.engine.chapters = title == 1 ? 3 : 1;
-        h.engine.elapsed = elapsed;
-        h.engine.length = length;
-        main().movieTimer_Timer();
+        playingTick(0.5F, elapsed, length);
     }
     // What a command, a key or a remote method made the fakes do.
     Names ask(const std::string& way) {

@@ -168,22 +168,21 @@ TEST_F(Transport, StopIsRefusedWhileTheDiscLoads) {
 TEST_F(Transport, TheBarsFollowTheLeftButtonOnly) {
     h.windows.metrics = {1024, 768, 12, 15}; // twips across differ from twips down
     const float quarter = static_cast<float>(main().movieProgress.bounds.width * 12) / 4;
-    engineState(-1, false, 0);
-    main().movieProgress_MouseDown(1, 0, quarter, 3);
-    EXPECT_FLOAT_EQ(h.engine.pos, -1) << "seeked with no item loaded";
-    engineState(-1, false, 1);
-    main().movieProgress_MouseDown(2, 0, quarter, 3);
-    EXPECT_FLOAT_EQ(h.engine.pos, -1) << "a right click seeked";
-    main().movieProgress_MouseDown(1, 0, quarter, 3);
-    EXPECT_FLOAT_EQ(h.engine.pos, 0.25f);
-
+    // Items loaded, the button clicked a quarter along the bar, and where the disc is then.
+    for (const auto& [items, button, pos] :
+         {std::tuple{0L, 1, -1.f}, {1L, 2, -1.f}, {1L, 1, .25f}}) {
+        engineState(-1, false, items);
+        main().movieProgress_MouseDown(button, 0, quarter, 3);
+        EXPECT_FLOAT_EQ(h.engine.pos, pos) << "button " << button << " with " << items << " items";
+    }
     main().volumeSlider.value = 70;
     main().volumeSlider_MouseMove(2, 0, 10, 5);
     EXPECT_EQ(h.engine.vol, 50) << "a right drag on the volume slider set the volume";
 }
 
-// That it shows the time in both windows, the knob and the name is test_playback's.
-TEST_F(Transport, ThePlayingTickShowsTheTimeAndEnablesTheTransport) {
+// That it shows the time in both windows, the knob and the name, and what the idle tick shows
+// (the loading frame, the stopped texts) are test_playback's.
+TEST_F(Transport, ThePlayingTickEnablesTheTransportAndTheIdleTickDisablesItOnce) {
     main().tmrCheckCD.enabled = true;
     state().userStopped = true;
     playingTick(0.25f, 760, 6303);
@@ -197,25 +196,19 @@ TEST_F(Transport, ThePlayingTickShowsTheTimeAndEnablesTheTransport) {
     EXPECT_EQ(h.barMovie.writes, writes + 1) << "the bar was written more than the time";
     EXPECT_EQ(h.playerMovie.variables["_root.KnobPosition"], "12.5");
 
-    // Paused and failing ticks change nothing.
-    h.journal.entries.clear();
     engineState(0.25f, false);
-    main().movieTimer_Timer();
+    EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }), IsEmpty()) << "a paused tick";
     engineState(-1, true);
     h.engine.failing = {"position"};
-    EXPECT_NO_THROW(main().movieTimer_Timer());
-    EXPECT_THAT(h.journal.entries, IsEmpty());
+    EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }), IsEmpty()) << "a failing tick";
     EXPECT_TRUE(transportEnabled());
-}
 
-// What the idle tick shows (the loading frame, the stopped texts) is test_playback's.
-TEST_F(Transport, TheIdleTickDisablesTheTransportOnceAndThenLeavesTheScreenAlone) {
-    playingTick();
+    h.engine.failing.clear();
     engineState(-1, false);
     main().movieTimer_Timer();
     EXPECT_FALSE(transportEnabled());
     main().timeElapsed.caption = "LOADING...";
-    EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }), IsEmpty());
+    EXPECT_THAT(journalOf([&] { main().movieTimer_Timer(); }), IsEmpty()) << "a second idle tick";
     EXPECT_EQ(main().timeElapsed.caption, "LOADING...");
 }
 

@@ -22,9 +22,7 @@ protected:
         h.drives.add("D:", Drives::kOptical, Volume{"FILM", "UDF"}, true);
         h.environment.commandLineText = "D:\\";
         start();
-        h.engine.elapsed = 300;
-        h.engine.length = 1200;
-        main().movieTimer_Timer(); // the first tick that sees the disc playing ends "LOADING..."
+        playingTick(0, 300, 1200); // the first tick that sees the disc playing ends "LOADING..."
         remote.emplace(program());
         remote->refresh();
     }

@@ -34,8 +34,7 @@ protected:
 
 TEST_F(ControlBar, EachCommandReachesItsAction) {
     main().PlayDVD("D:\\");
-    engineState(0, true);
-    main().movieTimer_Timer(); // the disc plays: "LOADING..." is over
+    playingTick(0); // the disc plays: "LOADING..." is over
     // At the very start of the title (position 0) the transport acts.
     const std::pair<const char*, Names> cases[] = {
         {"ff", {"engine.jump 1"}},
