@@ -7,11 +7,9 @@
 
 #include <gio/gio.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <chrono>
-#include <cstdio>
-#include <memory>
+#include <cstdlib>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -22,13 +20,12 @@ namespace {
 constexpr const char* kType = XdgDiscHandlerRegistration::kContentType;
 constexpr const char* kId = XdgDiscHandlerRegistration::kDesktopId;
 
+// What `command` prints, on either stream.
 std::string output(const std::string& command) {
-    std::string text;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen((command + " 2>&1").c_str(), "r"), ::pclose);
-    char buffer[256];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()))
-        text += buffer;
-    return text;
+    const TempDir folder;
+    [[maybe_unused]] const int status =
+        std::system((command + " >" + folder.str() + "/out 2>&1").c_str());
+    return readFile(folder.path() / "out");
 }
 
 // GLib reads the XDG homes once per process, so the whole suite shares one pair and each test
