@@ -4,6 +4,7 @@
 #include "core/started_program.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace lumadisc {
 namespace {
@@ -17,22 +18,11 @@ protected:
         h.writePack("French.ini", "[Language Pack]\n70=Réglages\n");
         h.drives.add("/dev/sr0", Drives::kOptical, Volume{"FILM", "UDF"}, true, "/media/FILM");
     }
-    void chooseLanguage(const std::string& name) {
-        auto& list = options().availableLanguages;
-        list.listIndex = static_cast<int>(std::ranges::find(list.items, name) - list.items.begin());
-    }
-    // Sets the window's controls as the user would to choose `r`.
+    // Loads the window showing `r` over the saved record, as if the user had set each control.
     void choose(const SettingsRecord& r) {
-        OptionsDialog& o = options();
-        chooseLanguage(std::filesystem::path(r.languageFile).stem());
-        o.snapshotPath.text = r.snapshotFolder;
-        o.chkOverlay.value = r.useOverlay;
-        o.chkScreenSaver.value = r.disableScreenSaver;
-        o.chkAutoPlay.value = r.autoPlay;
-        o.cmbWallpaperType.listIndex = r.wallpaperStyle;
-        r.snapshotTarget == 0   ? o.optToFile_Click()
-        : r.snapshotTarget == 1 ? o.optToClipboard_Click()
-                                : o.optToDesktop_Click();
+        const SettingsRecord saved = std::exchange(state().settings, r);
+        options().Form_Load();
+        state().settings = saved;
     }
 };
 
@@ -79,7 +69,6 @@ TEST_F(OptionsWindow, OkWritesTheFileAndAsksOnlyWhilePlayingWithAnEngineChange) 
         h.program.reset();
         start();
         engineState(playing ? 0.5f : -1.f, playing);
-        options().Form_Load(); // as the settings button does
         choose(chosen);
         const Names journal = journalOf([&] { options().OKButton_Click(); });
         // The registration follows the box on every OK, changed or not.
@@ -100,7 +89,6 @@ TEST_F(OptionsWindow, OkWritesTheFileAndAsksOnlyWhilePlayingWithAnEngineChange) 
 // The folder button disables the window around the dialog; Cancel then forgets all changes.
 TEST_F(OptionsWindow, BrowseFillsTheFolderAndCancelKeepsFileAndRecordAndUnloadsTheWindow) {
     start();
-    options().Form_Load();
     choose({"French.ini", "/elsewhere", 0, 1, 0, 1, 1});
     h.dialogs.folder = "/media/big/Shots";
     EXPECT_EQ(journalOf([&] { options().snapshotsBrowse_Click(); }),
@@ -123,7 +111,7 @@ TEST_F(OptionsWindow, TheSettingsButtonReloadsShowsAndThenAppliesTheNewLanguageE
         ASSERT_EQ(window, WindowId::Options);
         EXPECT_TRUE(options().visible);
         EXPECT_EQ(options().snapshotPath.text, "/home/user/Shots") << "the window was not loaded";
-        chooseLanguage("French");
+        options().availableLanguages.listIndex = 1; // French, after English
         options().OKButton_Click();
     };
     h.barMovie.click("option", "");
@@ -220,7 +208,7 @@ TEST_F(Menus, TheLanguageListSelectsThePackInUse) {
     EXPECT_EQ(state().settings.languageFile, "English.ini");
 }
 
-TEST_F(Menus, AboutIsShownModallyAndItsLinksOpen) {
+TEST_F(Menus, HelpShowsAboutModallyWithItsLinksAndOpensThePageOfTheLanguage) {
     h.windows.whileModal = [&](WindowId) {
         about().siteLinkLabel_Click();
         about().mailLinkLabel_Click();
@@ -233,9 +221,7 @@ TEST_F(Menus, AboutIsShownModallyAndItsLinksOpen) {
                 ElementsAre("windows.popup bar helpMenu", "windows.modal about",
                             "launcher.open " + about().siteLinkLabel.caption,
                             "launcher.open mailto:" + about().mailLinkLabel.caption));
-}
 
-TEST_F(Menus, HowToUseOpensThePageOfTheLanguage) {
     const std::string english = (h.appFolder.path() / "English.html").string();
     writeFile(english, "<html></html>");
     // Only English has a page here; a page the desktop cannot open is as good as missing.
