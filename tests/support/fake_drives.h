@@ -56,7 +56,6 @@ public:
         return at(drive).volume;
     }
     bool videoFolderExists(const std::string& drive) override {
-        m_journal.add("drives.videoFolder " + drive);
         return at(drive).volume && at(drive).videoFolder;
     }
     bool discEncrypted(const std::string& drive) override { return at(drive).encrypted; }
@@ -75,7 +74,6 @@ public:
         return find(drive) != nullptr;
     }
     bool addVirtualDrive(const std::string& path) override {
-        m_journal.add("drives.addVirtual " + path);
         const auto image = discImages.find(path);
         if (image == discImages.end())
             return false;

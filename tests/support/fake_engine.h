@@ -46,14 +46,8 @@ public:
     long lengthSeconds() override { return length; }
     long volume() override { return vol; }
     long itemCount() override { return items; }
-    void setPosition(float position) override {
-        call("setPosition", std::to_string(position));
-        pos = position;
-    }
-    void setVolume(long volume) override {
-        call("setVolume", std::to_string(volume));
-        vol = volume;
-    }
+    void setPosition(float position) override { set("setPosition", pos, position); }
+    void setVolume(long volume) override { set("setVolume", vol, volume); }
     void play() override {
         call("play");
         playing = true;

@@ -34,8 +34,6 @@ public:
         return it == variables.end() ? std::string() : it->second;
     }
     void setSize(int newWidth, int newHeight) override {
-        m_journal.add(m_name + ".size " + std::to_string(newWidth) + "x" +
-                      std::to_string(newHeight));
         sizeWidth = newWidth;
         sizeHeight = newHeight;
     }

@@ -49,7 +49,6 @@ TEST_F(DriveMenu, OnlyUdfDiscsWithAVideoFolderAreAccepted) {
     options().fileMenu_Click();
     options().dvdsList_Click(0);
     EXPECT_EQ(h.engine.target, "dvd://D:") << "a lower-case udf disc was refused";
-    EXPECT_THAT(h.dialogs.shown, IsEmpty());
 
     for (std::int16_t index : {1, 2, 3}) {
         h.engine.target.clear();

@@ -15,7 +15,6 @@ using namespace test;
 
 class DiscStart : public StartedProgram {
 protected:
-    using StartedProgram::StartedProgram;
     Names saveOptions(std::int16_t useOverlay, std::int16_t screenSaver, std::int16_t target) {
         state().settings = {"English.ini", "/shots", useOverlay, screenSaver, target, 0, 0};
         main().SaveOptions();
@@ -23,9 +22,9 @@ protected:
     }
 };
 
-class MountedDiscStart : public DiscStart {
+class MountedDiscStart : public StartedProgram {
 protected:
-    MountedDiscStart() : DiscStart(FakeDrives::Style::Linux) {}
+    MountedDiscStart() : StartedProgram(FakeDrives::Style::Linux) {}
 };
 
 // Which roots name a drive (a URI, a trailing slash) is the backend's to say (the linux suite);
