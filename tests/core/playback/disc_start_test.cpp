@@ -51,7 +51,7 @@ TEST_F(MountedDiscStart, RootsTheDesktopHandsOverAndDroppedImagesStartTheirDisc)
     }
 }
 
-TEST_F(DiscStart, TheOptionListFollowsTheSettings) {
+TEST_F(DiscStart, TheOptionListFollowsTheSettingsAndScratchTargetsAreClearedOfOldSnapshots) {
     start();
     // Overlay, screen saver and target settings; the options they give at indexes 1, 3 and 4.
     const std::tuple<std::int16_t, std::int16_t, std::int16_t, Names> cases[] = {
@@ -63,10 +63,7 @@ TEST_F(DiscStart, TheOptionListFollowsTheSettings) {
                          "no-osd", "no-snapshot-preview", "snapshot-sequential",
                          "snapshot-prefix=IMG_", "snapshot-format=jpg"}))
             << "overlay " << overlay << ", screen saver " << screenSaver << ", target " << target;
-}
 
-TEST_F(DiscStart, ScratchTargetsAreClearedOfOldSnapshots) {
-    start();
     TempDir appData;
     h.shellFolders.localAppData = appData.str();
     for (const auto& [target, folder] : {std::pair{1, h.tempFolder.path()}, {2, appData.path()}}) {
@@ -135,8 +132,9 @@ protected:
     }
 };
 
-// Playing at the very start of a title, they act: the control bar's test.
-TEST_F(Transport, PauseAndJumpsNeedAPlayingTitleTheKnobALoadedOne) {
+// Playing at the very start of a title, they act: the control bar's test. What stop does is
+// test_playback's; here that it waits for the disc to load, in any language.
+TEST_F(Transport, PauseAndJumpsNeedAPlayingTitleTheKnobALoadedOneAndStopALoadedDisc) {
     // Loading (no position yet, though the engine plays) and paused.
     for (const auto& [position, playing] : {std::pair{-1.f, true}, {0.3f, false}}) {
         for (void (MainForm::*press)() : {&MainForm::pauseButton_Click, &MainForm::ffButton_Click,
@@ -150,10 +148,7 @@ TEST_F(Transport, PauseAndJumpsNeedAPlayingTitleTheKnobALoadedOne) {
     }
     h.playerMovie.click("IDC_FS_KnobMoved", "10");
     EXPECT_FLOAT_EQ(h.engine.pos, 0.125f) << "moving the knob (not releasing it) seeked";
-}
 
-// What stop does is test_playback's; here that it waits for the disc to load, in any language.
-TEST_F(Transport, StopIsRefusedWhileTheDiscLoads) {
     h.writePack("French.ini", "[Language Pack]\r\n020=CHARGEMENT...\r\n");
     state().settings.languageFile = "French.ini";
     playingTick();
