@@ -74,10 +74,14 @@ TEST_F(DriveMenu, AChosenDiscIsStartedAfterThePlayingOneStopsAndFailuresRefuseIt
     options().fileMenu_Click();
     // The settings file is read again: a change made meanwhile reaches the engine.
     h.writeConfig(configText({"English.ini", "/elsewhere", 0, 1, 0, 0, 0}));
+    // What the user sees as the disc is added, and behind the message box of a refusal.
     bool framed = false;
+    std::string shownBehindTheBox;
     h.journal.onAdd = [&](const std::string& entry) {
         if (entry.starts_with("engine.addItem"))
             framed = main().logoHide.visible && main().timeElapsed.caption == "LOADING...";
+        if (entry.starts_with("dialogs.message"))
+            shownBehindTheBox = h.barMovie.variables["_level0.dvdName.text"];
     };
     main().logoHide.visible = false;
     options().dvdsList_Click(0);
@@ -97,11 +101,6 @@ TEST_F(DriveMenu, AChosenDiscIsStartedAfterThePlayingOneStopsAndFailuresRefuseIt
     EXPECT_EQ(h.engine.target, "dvd://E:");
 
     h.engine.failing = {"addItem"};
-    std::string shownBehindTheBox;
-    h.journal.onAdd = [&](const std::string& entry) {
-        if (entry.starts_with("dialogs.message"))
-            shownBehindTheBox = h.barMovie.variables["_level0.dvdName.text"];
-    };
     options().dvdsList_Click(0);
     expectRefused("engine.addItem failing");
     EXPECT_EQ(shownBehindTheBox, "<No DVD Drive is selected>") << "the bar named the refused disc";

@@ -184,10 +184,9 @@ TEST_F(Transport, ThePlayingTickEnablesTheTransportAndTheIdleTickDisablesItOnce)
     EXPECT_TRUE(transportEnabled());
     EXPECT_FALSE(main().tmrCheckCD.enabled || state().userStopped);
 
-    // The disc name is written only when it differs; the knob keeps fractions.
-    const int writes = h.barMovie.writes;
+    // The knob keeps fractions. That a tick writes the disc name only when it differs is
+    // Navigation.ChapterVariables…'s (a tick's whole journal).
     playingTick(0.125f, 760, 6303);
-    EXPECT_EQ(h.barMovie.writes, writes + 1) << "the bar was written more than the time";
     EXPECT_EQ(h.playerMovie.variables["_root.KnobPosition"], "12.5");
 
     engineState(0.25f, false);
