@@ -26,9 +26,6 @@ protected:
         remote.emplace(program());
         remote->refresh();
     }
-    Names remotely(const std::function<void(RemoteControl&)>& action) {
-        return journalOf([&] { action(*remote); });
-    }
     // Which of status and metadata a refresh announces, as "sm" letters.
     std::string refreshed() {
         const RemoteChanges c = remote->refresh();
@@ -36,8 +33,7 @@ protected:
     }
     // A position change that the remote must refuse without touching anything.
     void expectIgnored(const std::function<std::optional<std::int64_t>(RemoteControl&)>& call) {
-        EXPECT_THAT(remotely([&](RemoteControl& r) { EXPECT_EQ(call(r), std::nullopt); }),
-                    IsEmpty());
+        EXPECT_THAT(journalOf([&] { EXPECT_EQ(call(*remote), std::nullopt); }), IsEmpty());
     }
 
     std::optional<RemoteControl> remote;
@@ -77,10 +73,10 @@ TEST_F(Remote, VolumeGoesThroughTheVolumeSliderLikeVolumePlus) {
     const Names volumePlus = journalOf([&] { h.barMovie.click("vol+"); });
     main().muteStatus_Click();
     main().volumeSlider.value = 56;
-    EXPECT_EQ(remotely([](RemoteControl& r) { r.setVolume(0.57); }), volumePlus);
+    EXPECT_EQ(journalOf([&] { remote->setVolume(0.57); }), volumePlus);
     // The same volume again changes nothing, not even the mute.
     main().muteStatus_Click();
-    EXPECT_THAT(remotely([](RemoteControl& r) { r.setVolume(0.571); }), IsEmpty());
+    EXPECT_THAT(journalOf([&] { remote->setVolume(0.571); }), IsEmpty());
 
     const std::pair<double, int> limits[] = {{1.7, 100}, {std::nan(""), 0}, {0.004, 0}, {0.005, 1}};
     for (const auto& [volume, engine] : limits) {
