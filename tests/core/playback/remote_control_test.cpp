@@ -112,13 +112,12 @@ TEST_F(Remote, SeekAndSetPositionStayWithinTheTitle) {
 }
 
 // What the actions do is the control bar's test; here that the remote reaches the same ones.
+// Pause is test_mpris's.
 TEST_F(Remote, CommandsAreTheControlBarsActions) {
-    const std::pair<const char*, const Action*> cases[] = {
-        {"Pause", actionForCommand("pause")},
-        {"PlayPause", actionForKey("Space", false, false)},
-        {"Quit", actionForCommand("ID_FS_exit")}};
-    for (const auto& [method, action] : cases)
-        EXPECT_EQ(actionForRemote(method), action) << "the remote's " << method;
+    EXPECT_EQ(actionForRemote("PlayPause"), actionForKey("Space", false, false))
+        << "PlayPause is not what Space does";
+    EXPECT_EQ(actionForRemote("Quit"), actionForCommand("ID_FS_exit"))
+        << "Quit is not the bar's exit";
 }
 
 TEST_F(Remote, JumpsMadeElsewhereAreAnnouncedOnce) {
