@@ -41,7 +41,7 @@ protected:
 };
 
 // Each row asks one way: the bar's command, a key or a remote method (Next is test_mpris's).
-TEST_F(Navigation, ChaptersAndDiscMenusFromTheBarTheKeysAndTheRemote) {
+TEST_F(Navigation, ChaptersDiscMenusAndPopUpsFromTheBarTheKeysAndTheRemoteActAtOnce) {
     // The chapter playing, the way to ask, and what it does.
     const std::tuple<int, std::string, Names> cases[] = {
         {1, "nextchapter", {"engine.setChapter 2"}}, {3, "PgDown", {}},
@@ -51,13 +51,11 @@ TEST_F(Navigation, ChaptersAndDiscMenusFromTheBarTheKeysAndTheRemote) {
         h.engine.chapterNumber = chapter;
         EXPECT_EQ(ask(way), does) << way << " in chapter " << chapter;
     }
-}
 
-TEST_F(Navigation, PopUpMenusListTheDiscAndSwitchAtOnce) {
     h.writePack("French.ini", "[Language Pack]\n202=Allemand\n");
     state().settings.languageFile = "French.ini";
     // A pop-up, what it lists, and what choosing its last item does.
-    const std::tuple<std::string, Names, std::string> cases[] = {
+    const std::tuple<std::string, Names, std::string> popUps[] = {
         {"titles", {"Title 1 (10:00, 3 chapters)", "Title 2 (0:20, 1 chapter)"}, "setTitle 2"},
         {"audio",
          {"1. English (AC-3, 6 channels)", "2. XX (MPEG-1, 1 channel)"},
@@ -65,7 +63,7 @@ TEST_F(Navigation, PopUpMenusListTheDiscAndSwitchAtOnce) {
         {"subtitles", {"1. Allemand", "2. Unknown language", "Off"}, "setSubtitleStream -1"},
         {"angles", {"Angle 1", "Angle 2"}, "setAngle 2"}};
     h.windows.choose = [](const MenuItem& menu) { return &menu.children.back(); };
-    for (const auto& [command, captions, does] : cases) {
+    for (const auto& [command, captions, does] : popUps) {
         h.engine.titleNumber = 1; // choosing a title moved to title 2
         const Names did = ask(command);
         EXPECT_EQ(h.windows.popupCaptions, captions) << command;
