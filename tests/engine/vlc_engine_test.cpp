@@ -319,7 +319,6 @@ TEST_F(VlcEngineTest,
     EXPECT_TRUE(waitForPlaying());
 
     const auto empty = dir.path() / "empty" / "VIDEO_TS";
-    std::filesystem::create_directories(empty);
     for (const char* name : {"VIDEO_TS.IFO", "VTS_01_0.IFO", "VTS_01_1.VOB"})
         test::writeFile(empty / name, "");
     load("dvd://" + empty.parent_path().string(), "no-overlay");

@@ -80,9 +80,7 @@ protected:
 
 // One test for everything GIO's application cache sees: it reads the folders once.
 TEST_F(DiscHandlers, TheDesktopStartsTheRegisteredProgramWithTheDiscItWasHanded) {
-    const fs::path folder = home->path() / R"(app "folder" $HOME `x` \ (1))";
-    fs::create_directories(folder);
-    const fs::path program = folder / "lumadisc";
+    const fs::path program = home->path() / R"(app "folder" $HOME `x` \ (1))" / "lumadisc";
     writeFile(program, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.args\"\n");
     fs::permissions(program, fs::perms::owner_all);
     registerHandler(program.string());
