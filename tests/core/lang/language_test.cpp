@@ -217,7 +217,6 @@ TEST(ProfileFile, SectionsKeysAndLines) {
         {"[P]\n05\njust words\n05=value\n", "P", "05", "value"},
         {"[P]\n;07=commented\n", "P", "07", kNone},
         // Every line break convention ends a line.
-        {"[P]\r\n05=crlf\r\n06=x\r\n", "P", "05", "crlf"},
         {"[P]\r05=cr\r06=x\r", "P", "05", "cr"},
         {"[P]\n05=no final break", "P", "05", "no final break"},
         // A NUL ends the content of its line; a UTF-8 byte order mark is skipped.

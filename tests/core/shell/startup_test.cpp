@@ -180,9 +180,8 @@ TEST_F(WaysOut, EveryExitRunsTheShutdownOnceAndSavesNothing) {
         [this] { options().menuItemChosen(options().exitCommand()); },
     };
     for (const auto& exit : exits) {
-        h.start();
+        start();
         about(); // loaded, so its unload is seen
-        h.journal.entries.clear();
         EXPECT_THROW(exit(), ProgramEnded) << "the program did not end";
         // Only main's unhook may come more than once; the bar's unhook and the end come last.
         const Names& j = h.journal.entries;
