@@ -73,14 +73,13 @@ grab() {
         "$E2E_DIR/$2.png"
 }
 
-# Whether area $1 differs now from the grab $2 by more than $3 pixels (a very large number when
-# they cannot be compared), or looks as in it.
+# Whether area $1 differs now from the grab $2 by more than $3 pixels (by a very large number
+# when they cannot be compared).
 area_differs() {
     grab "$1" "$1-now"
     (($({ compare -metric AE -fuzz 4% "$E2E_DIR/$1-now.png" "$E2E_DIR/$2.png" null: 2>&1 ||
         true; } | awk '{ print ($1 ~ /^[0-9.e+]+$/) ? int($1) : 999999999 }') > ${3:-0}))
 }
-area_matches() { ! area_differs "$@"; }
 
 # Whether the share of the stage's pixels that are not dark passes the test $1 ("> 0.3").
 stage_lit() {

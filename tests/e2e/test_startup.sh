@@ -2,7 +2,9 @@
 # Start-up and the ways out: both windows placed by the program, and every way out but power
 # ending the process through main(), letting go of the engine even while a disc plays: the
 # control bar's exit, and closing either window through the window manager. Status 0, not a
-# crash while tidying up.
+# crash while tidying up. The program as `cmake --install` lays it out finds its skins in the
+# installed data folder, plays, and keeps its settings in $XDG_CONFIG_HOME/lumadisc, not beside
+# the executable.
 source "$(dirname "$0")/lib.sh"
 
 ends_cleanly() {
@@ -26,7 +28,13 @@ start_lumadisc
 find_windows
 wmctrl -i -c "$MAIN"
 ends_cleanly "closing the main window"
-start_playing "$DISC_DIR/lumadisc-sample.iso"
+cmake --install "$LUMADISC_BUILD_DIR" --prefix "$E2E_DIR/prefix" >"$E2E_DIR/install.log" ||
+    fail "cmake --install failed: $(tail -3 "$E2E_DIR/install.log")"
+APP="$E2E_DIR/prefix/bin"
+start_playing "$DISC_DIR/lumadisc-sample.iso" "the installed program: the disc"
+shot installed
+[[ -f "$XDG_CONFIG_HOME/lumadisc/Config.cfg" && ! -e "$APP/Config.cfg" ]] ||
+    fail "the installed program's settings are not in \$XDG_CONFIG_HOME/lumadisc alone"
 wmctrl -i -c "$BAR"
-ends_cleanly "closing the control bar while a disc plays"
+ends_cleanly "closing the control bar of the installed program while a disc plays"
 echo "PASS"

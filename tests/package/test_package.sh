@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package: built and checked by scripts/package, installed with apt-get, the installed
-# program started on the sample disc under Xvfb, then removed with apt-get.
+# The Debian package: built and checked by scripts/package, installed with apt-get, its files in
+# place and valid, then removed with apt-get. The installed program itself runs in
+# tests/e2e/test_startup.sh, from the same install rules.
 if [[ $(id -u) -ne 0 ]]; then
     echo "SKIPPED: installing the package needs root; run this test as root"
     exit 77
@@ -21,25 +22,16 @@ trap 'remove || true; session_cleanup' EXIT
 apt-get install -y -q -o DPkg::Lock::Timeout=120 "$deb" >"$E2E_DIR/install.log" 2>&1 ||
     fail "apt-get install failed: $(tail -5 "$E2E_DIR/install.log")"
 
-for file in /usr/share/applications/com.quorvane.Lumadisc.desktop \
-    /usr/share/icons/hicolor/scalable/apps/com.quorvane.Lumadisc.svg \
-    /usr/share/icons/hicolor/48x48/apps/com.quorvane.Lumadisc.png /usr/share/man/man1/lumadisc.1.gz; do
+id=com.quorvane.Lumadisc
+for file in /usr/bin/lumadisc /usr/share/lumadisc/{Resources/GUI.qml,Lang/English.ini} \
+    /usr/share/applications/$id.desktop /usr/share/icons/hicolor/scalable/apps/$id.svg \
+    /usr/share/icons/hicolor/48x48/apps/$id.png /usr/share/man/man1/lumadisc.1.gz; do
     [[ -f "$file" ]] || fail "the package did not install $file"
 done
-desktop-file-validate /usr/share/applications/com.quorvane.Lumadisc.desktop ||
+desktop-file-validate /usr/share/applications/$id.desktop ||
     fail "the installed desktop entry is not valid"
-appstreamcli validate --no-net /usr/share/metainfo/com.quorvane.Lumadisc.metainfo.xml >/dev/null ||
+appstreamcli validate --no-net /usr/share/metainfo/$id.metainfo.xml >/dev/null ||
     fail "the installed AppStream metainfo is not valid"
-
-APP=/usr/bin
-start_display
-start_lumadisc "$DISC_DIR/lumadisc-sample.iso"
-find_windows
-poll 20 "the installed program did not play the sample disc" picture_shown
-[[ -f "$XDG_CONFIG_HOME/lumadisc/Config.cfg" ]] || fail "no settings in \$XDG_CONFIG_HOME/lumadisc"
-shot playing
-press_bar exit
-wait_exit "$LUMADISC_PID"
 
 remove || fail "apt-get remove failed: $(tail -5 "$E2E_DIR/remove.log")"
 [[ ! -e /usr/bin/lumadisc && ! -e /usr/share/lumadisc ]] || fail "apt-get remove left the program"
