@@ -16,13 +16,13 @@ from_menu() {
     pid=$(awk '/^pid / { print $2 }' "$out")
     BENCH_PIDS+=("$pid")
     sleep 1
-    BAR_WINDOW=""
-    click_bar 248 54 # stop
+    BAR=""
+    press_bar stop
     sleep 1.5
     "$CLOCK" --menu --picture >"$watch" 2>&1 &
     watcher=$!
     sleep 0.3
-    click_bar 30 54 # the drive menu
+    press_bar drivers
     sleep 0.5
     xdotool key Down Return
     wait "$watcher" || { cat "$watch" >&2; stop_process "$pid"; return 1; }

@@ -35,10 +35,10 @@ paused() {
     pid=$(awk '/^pid / { print $2 }' "$out")
     BENCH_PIDS+=("$pid")
     sleep 1.5
-    BAR_WINDOW=""
-    click_bar 687 62 # enter: the title plays
+    BAR=""
+    press_bar enter # the title plays
     sleep 3
-    click_bar 208 54 # pause
+    press_bar pause
     sleep 1
     result=$(measure "$pid")
     stop_process "$pid"

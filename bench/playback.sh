@@ -85,8 +85,8 @@ lumadisc_run() {
     pid=$(awk '/^pid / { print $2 }' "$out")
     BENCH_PIDS+=("$pid")
     sleep 1.5
-    BAR_WINDOW=""
-    click_bar 687 62
+    BAR=""
+    press_bar enter
     result=$(measure "$pid")
     [[ -n $shots ]] && import -window root "$shots/playback-$output-lumadisc-$1.png"
     stop_process "$pid"

@@ -31,13 +31,6 @@ find_windows() {
         'BAR=$(window_of_size 800x100) MAIN=$(window_of_size 385x400); [[ -n $BAR && -n $MAIN ]]'
 }
 
-# Places of the control bar's buttons that the tests press, inside the bar movie.
-declare -A BAR_BUTTON=(
-    [drivers]="30 54" [play]="164 54" [pause]="208 54" [stop]="248 54" [vol-]="551 54"
-    [mute]="588 54" [enter]="687 62" [snapshot]="747 43" [option]="747 71" [about]="775 71"
-    [mini]="719 12" [exit]="747 12" [subtitles]="582 13"
-)
-press_bar() { click_bar ${BAR_BUTTON[$1]}; }
 
 shot() { import -window root "$E2E_SHOTS/$E2E_NAME-$1.png"; }
 
@@ -81,15 +74,17 @@ area_differs() {
         true; } | awk '{ print ($1 ~ /^[0-9.e+]+$/) ? int($1) : 999999999 }') > ${3:-0}))
 }
 
-# Whether the share of the stage's pixels that are not dark passes the test $1 ("> 0.3").
-stage_lit() {
-    grab stage stage-now
-    (($(convert "$E2E_DIR/stage-now.png" -colorspace gray -threshold 15% -format "%[fx:mean $1]" \
+# Whether the share of area $1's pixels that are not dark passes the test $2 ("> 0.3").
+area_lit() {
+    grab "$1" "$1-now"
+    (($(convert "$E2E_DIR/$1-now.png" -colorspace gray -threshold 15% -format "%[fx:mean $2]" \
         info:)))
 }
 # The stage shows the loading frame (the program's name on a dark ground), or the disc.
-loading_frame_shown() { stage_lit '< 0.05' && shows_text stage-now Lumadisc DejaVu-Sans-Bold 28; }
-picture_shown() { stage_lit '> 0.3'; }
+loading_frame_shown() {
+    area_lit stage '< 0.05' && shows_text stage-now Lumadisc DejaVu-Sans-Bold 28
+}
+picture_shown() { area_lit stage '> 0.3'; }
 
 # Whether a grab shows the text $2, drawn in the font $3 (an ImageMagick font name) at $4
 # pixels, light on dark ("dark" as $5 for dark text on light). The text's ink is compared with

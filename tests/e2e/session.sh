@@ -56,6 +56,14 @@ window_of_size() {
     return 0
 }
 
+# Places of the control bar's buttons that the tests and benchmarks press, inside the bar movie.
+declare -A BAR_BUTTON=(
+    [drivers]="30 54" [pause]="208 54" [stop]="248 54" [vol-]="551 54" [mute]="588 54"
+    [vol+]="625 54" [enter]="687 62" [snapshot]="747 43" [option]="747 71" [about]="775 71"
+    [mini]="719 12" [exit]="747 12" [subtitles]="582 13"
+)
+press_bar() { click_bar ${BAR_BUTTON[$1]}; }
+
 # Clicks at a place of the control bar (coordinates inside the 800 x 100 bar); $3 is the button.
 # BAR is looked up again when the program that owned it has gone.
 click_bar() {

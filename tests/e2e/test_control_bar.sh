@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The control bar's buttons, clicked like a user under a window manager: volume on the bar's
-# meter and the main window's slider, mute on its button, About from the help menu, minimising
-# and restoring, dragging both windows; a right press never reaches either skin.
+# The control bar's buttons, clicked like a user under a window manager: volume on the bar's meter
+# and the main window's slider, mute on its button and ended by vol+, About from the help menu,
+# minimising and restoring, dragging both windows; a right press never reaches either skin.
 source "$(dirname "$0")/lib.sh"
 start_display openbox
 
@@ -36,8 +36,11 @@ for _ in $(seq 10); do press_bar vol-; done
 poll 5 "ten vol- from 50 did not leave 4 segments of the meter lit" '[[ $(lit_segments) == 4 ]]'
 moved=$((handle50 - $(handle_x)))
 ((moved >= 8 && moved <= 13)) || fail "the volume slider moved by $moved pixels for 10 steps"
+# Mute changes the main window's mute button; a volume step ends the mute.
 press_bar mute
 poll 5 "mute did not change the main window's mute button" area_differs mute mute-off
+press_bar vol+
+poll 5 "vol+ did not end the mute" '! area_differs mute mute-off'
 
 # The help button's menu ends with About, which opens the About window.
 press_bar about

@@ -33,6 +33,7 @@ pc position 12
 poll 5 "SetPosition to 12 s did not reach 11 s" '(($(seconds) >= 11))'
 pc stop
 wait_for Stopped status
+[[ -z $(pc metadata title) ]] || fail "a stopped player still names a title"
 
 # Changes were announced once each: the 100 Hz tick sends nothing while nothing changes.
 sleep 1

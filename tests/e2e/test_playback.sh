@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Playing the sample disc: its label in both windows, Enter starting chapter 1, the time
-# advancing in both windows and the knob moving; stop brings back the loading frame and
-# "Lumadisc" as title. Without a window manager the control bar still follows a drag.
+# Playing the sample disc: its label in both windows, Enter starting chapter 1, the time advancing
+# in both windows and the knob moving; stop brings back the loading frame, "Lumadisc" as title and
+# no time, and nothing restarts the disc. Without a window manager the control bar still follows a
+# drag.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -24,6 +25,12 @@ press_bar stop
 poll 15 "stop did not bring back the loading frame" loading_frame_shown
 area_shows disc_name "The dvd is stopped" DejaVu-Sans-Bold 11 || fail "the bar does not say stopped"
 area_shows title Lumadisc DejaVu-Sans-Bold 12 || fail "the title is not Lumadisc after stop"
+for area in time status; do
+    poll 5 "the $area still shows text after stop" area_lit $area '< 0.02'
+done
+# The disc watch stays off: nothing restarts the disc.
+sleep 5
+loading_frame_shown || fail "the disc restarted after a stop"
 
 # No window manager: the bar follows the pointer by itself while its background is held.
 drag "$BAR" 450 14 -100 -50

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The camera button while a title plays, for each destination: a JPEG of the video in the
-# snapshot folder; the picture on the clipboard; the wallpaper bitmap.
+# snapshot folder, and nothing else there; the picture on the clipboard; the wallpaper bitmap.
 source "$(dirname "$0")/lib.sh"
 start_display
 SHOTS="$E2E_DIR/shots"
@@ -36,4 +36,5 @@ snapshot_with 2 2
 # BMP3 is ImageMagick's name of the Windows 3 bitmap.
 check_picture "$XDG_DATA_HOME/lumadisc/Lumadisc-Wallpaper.bmp" BMP3 stage-2
 exit_lumadisc
+[[ $(ls "$SHOTS") == IMG_00001.jpg ]] || fail "the snapshot folder holds more: $(ls "$SHOTS")"
 echo "PASS"

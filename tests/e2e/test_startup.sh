@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Start-up and the ways out: both windows placed by the program, and every way out but power
-# ending the process through main(), letting go of the engine even while a disc plays: the
-# control bar's exit, and closing either window through the window manager. Status 0, not a
-# crash while tidying up. The program as `cmake --install` lays it out finds its skins in the
-# installed data folder, plays, and keeps its settings in $XDG_CONFIG_HOME/lumadisc, not beside
+# Start-up and the ways out: both windows placed by the program, and every way out but power ending
+# the process through main(), letting go of the engine even while a disc plays: the control bar's
+# exit, and closing either window through the window manager. Status 0, not a crash while tidying
+# up; nothing written at shutdown. The program as `cmake --install` lays it out finds its skins in
+# the installed data folder, plays, and keeps its settings in $XDG_CONFIG_HOME/lumadisc, not beside
 # the executable.
 source "$(dirname "$0")/lib.sh"
 
@@ -20,8 +20,10 @@ find_windows
 [[ $(geometry_of "$BAR") == "800x100+112+598" ]] || fail "control bar at $(geometry_of "$BAR")"
 [[ $(geometry_of "$MAIN") == "385x400+319+198" ]] || fail "main window at $(geometry_of "$MAIN")"
 shot windows
+before=$(stat -c %Y.%s "$APP/Config.cfg")
 press_bar exit
 ends_cleanly "the control bar's exit"
+[[ $(stat -c %Y.%s "$APP/Config.cfg") == "$before" ]] || fail "Config.cfg changed at shutdown"
 
 start_window_manager
 start_lumadisc
