@@ -37,11 +37,14 @@ shot() { import -window root "$E2E_SHOTS/$E2E_NAME-$1.png"; }
 # Waits until the process $1 ends; fails after $2 seconds (default 10).
 ended() { ! kill -0 "$1" 2>/dev/null; }
 wait_exit() { poll "${2:-10}" "process $1 did not end" ended "$1"; }
-# Ends the program with the control bar's exit button.
-exit_lumadisc() {
-    press_bar exit
+# Waits until the program ends; fails unless it ended with status 0, for $1 ("the bar's exit").
+ended_cleanly() {
     wait_exit "$LUMADISC_PID"
+    local status=0
+    wait "$LUMADISC_PID" || status=$?
+    ((status == 0)) || fail "$1 ended the process with status $status"
 }
+exit_lumadisc() { press_bar exit; ended_cleanly "the control bar's exit"; }
 # Starts the program on the disc $1 and waits until its picture shows.
 start_playing() {
     start_lumadisc "$1"
@@ -138,18 +141,14 @@ click_popup() {
     xdotool mousemove $((x + w / 2)) $((y + ($1 < 0 ? h : 0) + $1)) click 1
 }
 
-# Drags window $1 by the point ($2, $3) inside it, by ($4, $5) in five steps, and waits until
+# Drags window $1 by the point ($2, $3) inside it, by ($4, $5) in two steps, and waits until
 # the window has followed.
 drag() {
     local x y
     read -r x y < <(origin_of "$1")
-    xdotool mousemove $((x + $2)) $((y + $3)) mousedown 1
-    for step in 1 2 3 4 5; do
-        sleep 0.1
-        xdotool mousemove $((x + $2 + $4 * step / 5)) $((y + $3 + $5 * step / 5))
-    done
-    sleep 0.3
-    xdotool mouseup 1
+    xdotool mousemove $((x + $2)) $((y + $3)) mousedown 1 sleep 0.2 \
+        mousemove $((x + $2 + $4 / 2)) $((y + $3 + $5 / 2)) sleep 0.2 \
+        mousemove $((x + $2 + $4)) $((y + $3 + $5)) sleep 0.3 mouseup 1
     poll 5 "a drag did not move the window by $4, $5" \
         '[[ $(origin_of '"$1"') == "'"$((x + $4)) $((y + $5))"'" ]]'
 }

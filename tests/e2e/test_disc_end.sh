@@ -15,6 +15,7 @@ for disc in "$E2E_DIR/discs/ending copy (1).iso" "$E2E_DIR/discs/My Disc (2)"; d
     start_playing "$uri"
     mv "$disc" "$disc.away"
     poll 20 "the $kind's title did not end" loading_frame_shown
+    area_lit status '< 0.02' || fail "the main window still shows a time after the $kind's end"
     sleep 4
     loading_frame_shown || fail "something started while the $kind was away"
     ! dialog_titled Lumadisc || fail "a window appeared while the $kind was away"

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The desktop's remote control on a private session bus: playerctl sees the sample disc playing
-# with its label and length, pauses and resumes it, sets the volume, seeks and stops it; change
-# signals are sent when something changes, not on every tick; Raise brings the main window back
-# and Quit ends the program.
+# The desktop's remote control on a private session bus: playerctl sees the sample disc playing with
+# its label and length, sets its volume, seeks, pauses and stops it; change signals are sent when
+# something changes, not on every tick; Raise brings the main window back and Quit ends the program.
 source "$(dirname "$0")/lib.sh"
 start_session_bus
 start_display
@@ -22,18 +21,16 @@ wait_for LUMADISC_SAMPLE metadata title
 play_sample_title
 length=$(pc metadata mpris:length)
 ((${length:-0} >= 15000000)) || fail "the title's length is '$length'"
-pc pause
-wait_for Paused status
-pc play
-wait_for Playing status
 pc volume 0.3
 wait_for 0.300000 volume
 # A disc seeks to whole units of its own, so the position may land a second before 12 s.
 pc position 12
 poll 5 "SetPosition to 12 s did not reach 11 s" '(($(seconds) >= 11))'
+pc pause
+wait_for Paused status
 pc stop
 wait_for Stopped status
-[[ -z $(pc metadata title) ]] || fail "a stopped player still names a title"
+[[ -z $(pc metadata) ]] || fail "a stopped player still has a track: $(pc metadata)"
 
 # Changes were announced once each: the 100 Hz tick sends nothing while nothing changes.
 sleep 1

@@ -25,9 +25,7 @@ press_bar stop
 poll 15 "stop did not bring back the loading frame" loading_frame_shown
 area_shows disc_name "The dvd is stopped" DejaVu-Sans-Bold 11 || fail "the bar does not say stopped"
 area_shows title Lumadisc DejaVu-Sans-Bold 12 || fail "the title is not Lumadisc after stop"
-for area in time status; do
-    poll 5 "the $area still shows text after stop" area_lit $area '< 0.02'
-done
+poll 5 "the bar still shows a time after stop" area_lit time '< 0.02'
 # The disc watch stays off: nothing restarts the disc.
 sleep 5
 loading_frame_shown || fail "the disc restarted after a stop"

@@ -36,5 +36,5 @@ snapshot_with 2 2
 # BMP3 is ImageMagick's name of the Windows 3 bitmap.
 check_picture "$XDG_DATA_HOME/lumadisc/Lumadisc-Wallpaper.bmp" BMP3 stage-2
 exit_lumadisc
-[[ $(ls "$SHOTS") == IMG_00001.jpg ]] || fail "the snapshot folder holds more: $(ls "$SHOTS")"
+[[ $(ls "$SHOTS") == IMG_00001.jpg ]] || fail "the snapshot folder holds more: $(ls -m "$SHOTS")"
 echo "PASS"

@@ -7,12 +7,6 @@
 # the executable.
 source "$(dirname "$0")/lib.sh"
 
-ends_cleanly() {
-    wait_exit "$LUMADISC_PID"
-    local status=0
-    wait "$LUMADISC_PID" || status=$?
-    ((status == 0)) || fail "$1 ended the process with status $status"
-}
 start_display # no window manager: the windows sit where the program puts them
 
 start_lumadisc
@@ -20,16 +14,15 @@ find_windows
 [[ $(geometry_of "$BAR") == "800x100+112+598" ]] || fail "control bar at $(geometry_of "$BAR")"
 [[ $(geometry_of "$MAIN") == "385x400+319+198" ]] || fail "main window at $(geometry_of "$MAIN")"
 shot windows
-before=$(stat -c %Y.%s "$APP/Config.cfg")
-press_bar exit
-ends_cleanly "the control bar's exit"
-[[ $(stat -c %Y.%s "$APP/Config.cfg") == "$before" ]] || fail "Config.cfg changed at shutdown"
+before=$(stat -c "%i %y" "$APP/Config.cfg")
+exit_lumadisc
+[[ $(stat -c "%i %y" "$APP/Config.cfg") == "$before" ]] || fail "Config.cfg changed at shutdown"
 
 start_window_manager
 start_lumadisc
 find_windows
 wmctrl -i -c "$MAIN"
-ends_cleanly "closing the main window"
+ended_cleanly "closing the main window"
 cmake --install "$LUMADISC_BUILD_DIR" --prefix "$E2E_DIR/prefix" >"$E2E_DIR/install.log" ||
     fail "cmake --install failed: $(tail -3 "$E2E_DIR/install.log")"
 APP="$E2E_DIR/prefix/bin"
@@ -38,5 +31,5 @@ shot installed
 [[ -f "$XDG_CONFIG_HOME/lumadisc/Config.cfg" && ! -e "$APP/Config.cfg" ]] ||
     fail "the installed program's settings are not in \$XDG_CONFIG_HOME/lumadisc alone"
 wmctrl -i -c "$BAR"
-ends_cleanly "closing the control bar of the installed program while a disc plays"
+ended_cleanly "closing the control bar of the installed program while a disc plays"
 echo "PASS"
