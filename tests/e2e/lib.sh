@@ -35,8 +35,7 @@ find_windows() {
 shot() { import -window root "$E2E_SHOTS/$E2E_NAME-$1.png"; }
 
 # Waits until the process $1 ends; fails after $2 seconds (default 10).
-ended() { ! kill -0 "$1" 2>/dev/null; }
-wait_exit() { poll "${2:-10}" "process $1 did not end" ended "$1"; }
+wait_exit() { poll "${2:-10}" "process $1 did not end" "! kill -0 $1 2>/dev/null"; }
 # Waits until the program ends; fails unless it ended with status 0, for $1 ("the bar's exit").
 ended_cleanly() {
     wait_exit "$LUMADISC_PID"
@@ -107,10 +106,7 @@ shows_text() {
 }
 
 # Whether area $1 shows the text $2 now (font and size as for shows_text).
-area_shows() {
-    grab "$1" "$1-now"
-    shows_text "$1-now" "${@:2}"
-}
+area_shows() { grab "$1" "$1-now" && shows_text "$1-now" "${@:2}"; }
 
 # Runs a check until it succeeds, for up to $1 seconds; fails with the message $2. A check given
 # as one string is evaluated anew each time, so the values it reads are read again.
@@ -162,14 +158,10 @@ dialog_titled() {
 }
 wait_message_box() { poll 15 "no message box titled $1" dialog_titled "$1"; }
 
-# Whether the message box says $1 beside its icon; and whether the icon is the critical one.
+# Whether the message box says $1 beside its icon.
 message_says() {
     grab "MESSAGE_BOX 50 0 $(($(geometry_of "$MESSAGE_BOX" | cut -dx -f1) - 50)) 30" message-text
     shows_text message-text "$1" DejaVu-Sans 12 dark
-}
-message_is_critical() {
-    grab "MESSAGE_BOX 0 0 50 50" message-icon
-    (($(convert "$E2E_DIR/message-icon.png" -format '%[fx:mean.r - mean.g > 0.15]' info:)))
 }
 
 # Answers the message box with its default button and waits until it is gone.
@@ -194,12 +186,7 @@ pc() { playerctl -p lumadisc "$@" 2>/dev/null || true; }
 # The position in whole seconds, as the remote control reports it.
 seconds() { pc position | awk '{ printf "%d", $1 }'; }
 # Presses the bar's enter until the sample disc's title has played 3 s (the menu may not be
-# ready for the first press).
+# ready for the first press, and the title ignores the key).
 play_sample_title() {
-    for i in $(seq 150); do
-        ((i % 30 == 1)) && press_bar enter
-        (($(seconds) >= 3)) && return 0
-        sleep 0.1
-    done
-    fail "the sample title did not play"
+    poll 20 "the sample title did not play" 'press_bar enter; sleep 2; (($(seconds) >= 3))'
 }

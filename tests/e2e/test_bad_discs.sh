@@ -13,7 +13,9 @@ start_display
 start_lumadisc "$DISC_DIR/iso9660-only.iso"
 wait_message_box Lumadisc
 message_says "Please insert a valid Video DVD." || fail "the message does not ask for a valid DVD"
-message_is_critical || fail "the message box has no critical icon"
+grab "MESSAGE_BOX 0 0 50 50" message-icon # the critical icon is a red one
+(($(convert "$E2E_DIR/message-icon.png" -format '%[fx:mean.r - mean.g > 0.15]' info:))) ||
+    fail "the message box has no critical icon"
 dismiss_message_box
 exit_lumadisc
 

@@ -13,7 +13,6 @@ start_lumadisc
 find_windows
 [[ $(geometry_of "$BAR") == "800x100+112+598" ]] || fail "control bar at $(geometry_of "$BAR")"
 [[ $(geometry_of "$MAIN") == "385x400+319+198" ]] || fail "main window at $(geometry_of "$MAIN")"
-shot windows
 before=$(stat -c "%i %y" "$APP/Config.cfg")
 exit_lumadisc
 [[ $(stat -c "%i %y" "$APP/Config.cfg") == "$before" ]] || fail "Config.cfg changed at shutdown"
