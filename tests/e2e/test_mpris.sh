@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop's remote control on a private session bus: playerctl sees the sample disc playing with
-# its label and length, sets its volume, seeks, pauses and stops it; change signals are sent when
-# something changes, not on every tick; Raise brings the main window back and Quit ends the program.
+# its label and length, sets its volume, seeks, pauses, resumes and stops it; change signals are
+# sent when something changes, not on every tick; Raise brings the main window back and Quit ends
+# the program.
 source "$(dirname "$0")/lib.sh"
 start_session_bus
 start_display
@@ -28,6 +29,8 @@ pc position 12
 poll 5 "SetPosition to 12 s did not reach 11 s" '(($(seconds) >= 11))'
 pc pause
 wait_for Paused status
+pc play
+wait_for Playing status
 pc stop
 wait_for Stopped status
 [[ -z $(pc metadata) ]] || fail "a stopped player still has a track: $(pc metadata)"

@@ -8,19 +8,18 @@ source "$(dirname "$0")/lib.sh"
 start_session_bus
 start_display
 
-# Opens the options window with the settings button; OPTIONS is its id.
+# Opens the options window with the settings button; MESSAGE_BOX is its id.
 open_options() {
     press_bar option
     wait_message_box Options
-    OPTIONS=$MESSAGE_BOX
-    xdotool windowfocus --sync "$OPTIONS" 2>/dev/null || true
+    xdotool windowfocus --sync "$MESSAGE_BOX" 2>/dev/null || true
     sleep 0.3
 }
 keys() { xdotool key --delay 120 "$@"; sleep 0.3; }
 # Picks the next language: the list sits at the window's bottom, above OK and Cancel.
 next_language() {
     local w h x y
-    IFS='x+' read -r w h x y <<<"$(geometry_of "$OPTIONS")"
+    IFS='x+' read -r w h x y <<<"$(geometry_of "$MESSAGE_BOX")"
     xdotool mousemove $((x + w - 60)) $((y + h - 65)) click 1
     sleep 0.5
     keys Down Return
@@ -33,7 +32,7 @@ find_windows
 open_options
 keys Down
 keys Escape
-poll 5 "Esc did not close the options window" gone "$OPTIONS"
+poll 5 "Esc did not close the options window" gone "$MESSAGE_BOX"
 cmp -s "$APP/Config.cfg" <(settings English.ini "$HOME/Desktop" 0) || fail "Esc changed Config.cfg"
 
 grab volume_text volume-english
@@ -46,7 +45,7 @@ next_language
 next_language
 shot german
 keys Return
-poll 5 "OK did not close the options window" gone "$OPTIONS"
+poll 5 "OK did not close the options window" gone "$MESSAGE_BOX"
 wait_message_box Lumadisc
 dismiss_message_box
 cmp -s "$APP/Config.cfg" <(settings German.ini "$HOME/Desktop" 1) ||

@@ -18,8 +18,7 @@ snapshot_with() {
 check_picture() {
     [[ $(identify -format '%m %w %h' "$1" 2>&1) == "$2 720 576" ]] || fail "$1 is no $2 of 720x576"
     convert "$1" -resize '385x284!' "$E2E_DIR/shrunk.png"
-    local error
-    error=$(compare -metric RMSE "$E2E_DIR/shrunk.png" "$E2E_DIR/$3.png" null: 2>&1 || true)
+    local error=$(compare -metric RMSE "$E2E_DIR/shrunk.png" "$E2E_DIR/$3.png" null: 2>&1 || true)
     awk -F'[()]' '{ exit !($2 < 0.2) }' <<<"$error" || fail "$1 does not show the video ($error)"
 }
 
