@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(BadDiscs, EncryptionIsReadFromTheScrambledPacksOfTheDisc) {
+TEST(BadDiscs, EncryptionIsReadFromScrambledPacksAndARewrittenImageIsAnotherDisc) {
     LinuxDrives drives("/nonexistent", "/nonexistent");
     for (const auto& [name, encrypted] :
          {std::pair{"encrypted.iso", true}, {"encrypted", true}, {"ending.iso", false}}) {
@@ -28,14 +28,10 @@ TEST(BadDiscs, EncryptionIsReadFromTheScrambledPacksOfTheDisc) {
         ASSERT_TRUE(drives.addVirtualDrive(disc)) << disc;
         EXPECT_EQ(drives.discEncrypted(disc), encrypted) << disc;
     }
-}
-
-TEST(BadDiscs, AnImageReplacedOrRewrittenIsAnotherDisc) {
     TempDir dir;
     const fs::path image = dir.path() / "Film #1/disc.iso";
     fs::create_directories(image.parent_path());
     fs::copy_file(sampleDiscDir() / "ending.iso", image);
-    LinuxDrives drives("/nonexistent", "/nonexistent");
     ASSERT_TRUE(drives.addVirtualDrive(image.string()));
     const std::string first = drives.discIdentity(image.string());
     EXPECT_EQ(drives.discIdentity(image.string()), first) << "an unchanged image changes";
@@ -63,18 +59,16 @@ TEST(BadLocks, ASecondCopySeesTheLockUntilTheFirstEndsAndAPlantedLockIsIgnored) 
         first->createNamedLock(name);
         EXPECT_TRUE(second.previousInstanceRunning())
             << "a second copy runs with XDG_RUNTIME_DIR=" << runtime;
-        EXPECT_FALSE(first->previousInstanceRunning()) << "a copy sees its own lock";
         first.reset();
         EXPECT_FALSE(second.previousInstanceRunning()) << "the lock outlived its copy";
     }
-    ScopedEnv noRuntime("XDG_RUNTIME_DIR", nullptr);
+    ScopedEnv noRuntime("XDG_RUNTIME_DIR", std::nullopt);
     // A lock file of another user's, held by that user, and a link in the lock's place.
     for (const bool link : {false, true}) {
         fs::remove(shared);
-        const fs::path target = home.path() / "target";
-        std::ofstream(target) << "";
+        std::ofstream(home.path() / "target") << "";
         if (link) {
-            fs::create_symlink(target, shared);
+            fs::create_symlink(home.path() / "target", shared);
         } else {
             std::ofstream(shared) << "";
             if (::chown(shared.c_str(), 4242, 4242) != 0)

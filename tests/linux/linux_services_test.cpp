@@ -45,14 +45,11 @@ TEST(LinuxDiskSpaceTest, TheBlocksReservedForTheAdministratorAreNotAvailableToTh
     EXPECT_FALSE(space.query((folder.path() / "gone").string(), figures));
 }
 
-TEST(LinuxEnvironmentTest, TheArgumentsAreOneDiscRootJoinedByBlanks) {
+TEST(LinuxEnvironmentTest, TheArgumentsAreOneDiscRootTheTempFolderAPrivateFolderInTempRunOrTmp) {
     const char* arguments[] = {"lumadisc", "/home/u/My", "Film", "(2004).iso"};
-    EXPECT_EQ(LinuxEnvironment(4, arguments).commandLine(), "/home/u/My Film (2004).iso");
-}
-
-TEST(LinuxEnvironmentTest, TheTempFolderIsAPrivateFolderInTempTheRuntimeFolderOrTmp) {
+    LinuxEnvironment environment(4, arguments);
+    EXPECT_EQ(environment.commandLine(), "/home/u/My Film (2004).iso") << "arguments not joined";
     TempDir runtime;
-    LinuxEnvironment environment(0, nullptr);
     const fs::path privateFolder = runtime.path() / "lumadisc";
     ScopedEnv runtimeVariable("XDG_RUNTIME_DIR", runtime.str());
     {
@@ -71,15 +68,15 @@ TEST(LinuxEnvironmentTest, TheTempFolderIsAPrivateFolderInTempTheRuntimeFolderOr
     fs::remove(privateFolder);
     fs::create_directory_symlink(runtime.path() / "my temp", privateFolder);
     EXPECT_EQ(environment.tempFolder(), "") << "a link followed";
-    ScopedEnv noRuntime("XDG_RUNTIME_DIR", nullptr);
+    ScopedEnv noRuntime("XDG_RUNTIME_DIR", std::nullopt);
     EXPECT_EQ(environment.tempFolder(), "/tmp/lumadisc-" + std::to_string(::getuid()));
 }
 
 TEST(LinuxShellFoldersTest, TheDesktopComesFromTheUserDirectoriesTheDataFolderFromDataHome) {
     TempDir homeDir, config;
     const std::string home = homeDir.str();
-    ScopedEnv homeVariable("HOME", home), configVariable("XDG_CONFIG_HOME", nullptr),
-        dataVariable("XDG_DATA_HOME", nullptr);
+    ScopedEnv homeVariable("HOME", home), configVariable("XDG_CONFIG_HOME", std::nullopt),
+        dataVariable("XDG_DATA_HOME", std::nullopt);
     LinuxShellFolders folders;
     EXPECT_EQ(folders.desktopFolder(), home + "/Desktop");
     const std::pair<const char*, std::string> cases[] = {
@@ -108,7 +105,7 @@ TEST(LinuxShellFoldersTest, TheDesktopComesFromTheUserDirectoriesTheDataFolderFr
         ScopedEnv variable("XDG_DATA_HOME", home + "/not-a-folder");
         EXPECT_EQ(folders.localAppDataFolder(), "");
     }
-    ScopedEnv noHome("HOME", nullptr);
+    ScopedEnv noHome("HOME", std::nullopt);
     EXPECT_EQ(folders.desktopFolder() + folders.localAppDataFolder(), "") << "without a home";
 }
 
@@ -118,13 +115,10 @@ TEST(GnomeWallpaper, TheFamilyGetsTheUriAndItsStyleNameOtherDesktopsNothing) {
     // Before GLib's first use: it settles its backend and configuration folder once.
     TempDir config;
     ScopedEnv home("XDG_CONFIG_HOME", config.str()), backend("GSETTINGS_BACKEND", "keyfile");
-    GSettings* settings = g_settings_new("org.gnome.desktop.background");
+    g_autoptr(GSettings) settings = g_settings_new("org.gnome.desktop.background");
     const auto value = [&](const char* key) {
-        GVariant* set = g_settings_get_user_value(settings, key);
-        const std::string text = set ? g_variant_get_string(set, nullptr) : "(unchanged)";
-        if (set)
-            g_variant_unref(set);
-        return text;
+        g_autoptr(GVariant) set = g_settings_get_user_value(settings, key);
+        return set ? std::string(g_variant_get_string(set, nullptr)) : "(unchanged)";
     };
     const std::string uri = "file://" + config.str() + "/my%20shots/Lumadisc-Wallpaper.bmp";
     const std::tuple<const char*, int, const char*> cases[] = {
@@ -143,7 +137,6 @@ TEST(GnomeWallpaper, TheFamilyGetsTheUriAndItsStyleNameOtherDesktopsNothing) {
                   options ? uri + " " + uri + " " + options : "(unchanged) (unchanged) (unchanged)")
             << desktop << ", style " << style << ": picture, dark theme's picture, options";
     }
-    g_object_unref(settings);
 }
 
 } // namespace
