@@ -39,9 +39,7 @@ wait_exit() { poll "${2:-10}" "process $1 did not end" "! kill -0 $1 2>/dev/null
 # Waits until the program ends; fails unless it ended with status 0, for $1 ("the bar's exit").
 ended_cleanly() {
     wait_exit "$LUMADISC_PID"
-    local status=0
-    wait "$LUMADISC_PID" || status=$?
-    ((status == 0)) || fail "$1 ended the process with status $status"
+    wait "$LUMADISC_PID" || fail "$1 ended the process with status $?"
 }
 exit_lumadisc() { press_bar exit; ended_cleanly "the control bar's exit"; }
 # Starts the program on the disc $1 and waits until its picture shows.
