@@ -162,8 +162,10 @@ message_says() {
     shows_text message-text "$1" DejaVu-Sans 12 dark
 }
 
-# Answers the message box with its default button and waits until it is gone.
+# Answers the message box, once one titled $1 shows if given, with its default button and waits
+# until it is gone.
 dismiss_message_box() {
+    [[ -z ${1:-} ]] || wait_message_box "$1"
     xdotool windowfocus --sync "$MESSAGE_BOX" 2>/dev/null || true
     xdotool key Return
     poll 10 "the message box stayed" gone "$MESSAGE_BOX"

@@ -22,8 +22,7 @@ wait_for LUMADISC_SAMPLE metadata title
 play_sample_title
 length=$(pc metadata mpris:length)
 ((${length:-0} >= 15000000)) || fail "the title's length is '$length'"
-pc volume 0.3
-wait_for 0.300000 volume
+pc volume 0.3 # read back by the Volume signal below
 # A disc seeks to whole units of its own, so the position may land a second before 12 s.
 pc position 12
 poll 5 "SetPosition to 12 s did not reach 11 s" '(($(seconds) >= 11))'

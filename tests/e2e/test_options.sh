@@ -30,8 +30,7 @@ find_windows
 
 # Esc after a change leaves the file as start-up wrote it.
 open_options
-keys Down
-keys Escape
+keys Down Escape
 poll 5 "Esc did not close the options window" gone "$MESSAGE_BOX"
 cmp -s "$APP/Config.cfg" <(settings English.ini "$HOME/Desktop" 0) || fail "Esc changed Config.cfg"
 
@@ -46,8 +45,7 @@ next_language
 shot german
 keys Return
 poll 5 "OK did not close the options window" gone "$MESSAGE_BOX"
-wait_message_box Lumadisc
-dismiss_message_box
+dismiss_message_box Lumadisc
 cmp -s "$APP/Config.cfg" <(settings German.ini "$HOME/Desktop" 1) ||
     fail "Config.cfg after OK: $(od -c "$APP/Config.cfg" | head -5)"
 poll 10 "Yes did not start the disc again" '(($(seconds) < 2))'

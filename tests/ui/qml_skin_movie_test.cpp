@@ -110,7 +110,7 @@ TEST_F(QmlSkinMovieTest, AScriptThatNeverReturnsIsStoppedAndTheHealthyMovieGoesO
     }
 }
 
-TEST_F(QmlSkinMovieTest, VariablesAreRootPropertiesAndTextsOfNamedItems) {
+TEST_F(QmlSkinMovieTest, VariablesAreRootPropertiesAndTextsOfNamedItemsAndCommandsArriveQueued) {
     harness.load(writeMovie("movie.qml", recordingMovie));
     auto& movie = harness.movie;
     // The movie covers the area it is given but keeps its own size, in whole pixels.
@@ -137,10 +137,8 @@ TEST_F(QmlSkinMovieTest, VariablesAreRootPropertiesAndTextsOfNamedItems) {
         movie.setVariable(path, "x");
         EXPECT_EQ(movie.getVariable(path), "") << path;
     }
-}
 
-TEST_F(QmlSkinMovieTest, CommandsArriveQueuedAndNoneFromADestroyedMovie) {
-    harness.load(writeMovie("movie.qml", recordingMovie));
+    // Commands arrive queued, and none from a destroyed movie.
     harness.movie.setVariable("_root.send", "IDC_FS_KnobReleased");
     EXPECT_THAT(harness.commands, IsEmpty()) << "delivered inside the skin's signal";
     harness.deliver();

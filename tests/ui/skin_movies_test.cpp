@@ -93,7 +93,7 @@ TEST_F(ShippedSkinTest, ControlBarShowsTheProgramsTextsAndEachButtonSendsItsComm
 }
 
 // Its title and the drag on its title bar are e2e.test_playback's and e2e.test_control_bar's.
-TEST_F(ShippedSkinTest, PlayerCatchesTheMouseOnlyInTheTitleBar) {
+TEST_F(ShippedSkinTest, PlayerCatchesTheMouseOnlyInTheTitleBarAndMarksChaptersUnderTheKnob) {
     load("Player.qml");
     // The stage lies under the video widget and the window's own controls lie on the panel
     // below the title bar; the skin must not catch the mouse there.
@@ -102,6 +102,20 @@ TEST_F(ShippedSkinTest, PlayerCatchesTheMouseOnlyInTheTitleBar) {
         const QRectF area = item->mapRectToScene(item->boundingRect());
         EXPECT_TRUE(!item->inherits("QQuickMouseArea") || titleBar.contains(area))
             << "a mouse area outside the title bar, at " << area.x() << "," << area.y();
+    }
+
+    // Only fractions inside the title make marks.
+    harness.movie.setVariable("_root.chapterMarks", "0.75,,chapter,1.5,-0.1,0,1,0.5");
+    std::vector<double> centres;
+    for (const QQuickItem* item : harness.item("knobTrack")->childItems())
+        if (item->objectName() == QStringLiteral("chapterMark") && item->isVisible())
+            centres.push_back(SkinHarness::centreOf(item).x());
+    std::sort(centres.begin(), centres.end());
+    ASSERT_EQ(centres.size(), 2u) << "marks other than those at 50 and 75%";
+    for (const auto& [mark, percent] : {std::pair{0, "50"}, {1, "75"}}) {
+        setKnob(percent);
+        EXPECT_NEAR(centres[mark], SkinHarness::centreOf(harness.item("knob")).x(), 1)
+            << "the mark of the chapter at " << percent << "% is not under the knob";
     }
 }
 
@@ -155,23 +169,6 @@ TEST_F(ShippedSkinTest, TheKnobFollowsThePositionUnlessHeldAndSeeksWhereItIsRele
     setKnob("10");
     harness.click(onTrack(40));
     EXPECT_NEAR(std::stod(released()), 40, 100 / travel) << "the seek of a click on the track";
-}
-
-TEST_F(ShippedSkinTest, ChapterMarksStandWhereTheKnobIsWhenEachChapterBegins) {
-    load("Player.qml");
-    // Only fractions inside the title make marks.
-    harness.movie.setVariable("_root.chapterMarks", "0.75,,chapter,1.5,-0.1,0,1,0.5");
-    std::vector<double> centres;
-    for (const QQuickItem* item : harness.item("knobTrack")->childItems())
-        if (item->objectName() == QStringLiteral("chapterMark") && item->isVisible())
-            centres.push_back(SkinHarness::centreOf(item).x());
-    std::sort(centres.begin(), centres.end());
-    ASSERT_EQ(centres.size(), 2u) << "marks other than those at 50 and 75%";
-    for (const auto& [mark, percent] : {std::pair{0, "50"}, {1, "75"}}) {
-        setKnob(percent);
-        EXPECT_NEAR(centres[mark], SkinHarness::centreOf(harness.item("knob")).x(), 1)
-            << "the mark of the chapter at " << percent << "% is not under the knob";
-    }
 }
 
 } // namespace
