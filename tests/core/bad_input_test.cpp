@@ -31,7 +31,7 @@ protected:
                 main().tmrCheckCD_Timer();
         }
     }
-    int starts() { return static_cast<int>(h.journal.with("engine.addItem").size()); }
+    int starts() const { return h.engine.added; }
     FakeDrives::Drive* disc;
 };
 

@@ -45,9 +45,8 @@ public:
     }
 
     std::vector<std::string> logicalDrives() override {
-        std::vector<std::string> names;
-        for (const auto& drive : drives)
-            names.push_back(drive.name);
+        std::vector<std::string> names(drives.size());
+        std::ranges::transform(drives, names.begin(), &Drive::name);
         return names;
     }
     int driveType(const std::string& drive) override { return at(drive).type; }

@@ -22,6 +22,7 @@ public:
     long length = -1;
     long vol = 50;
     long items = 0;
+    int added = 0; // items added since the start
     std::string target;
     std::vector<std::string> options;
     std::set<std::string> failing;
@@ -34,14 +35,8 @@ public:
     int audio = -1;
     int subtitle = -1;
 
-    bool isPlaying() override {
-        check("isPlaying");
-        return playing;
-    }
-    float position() override {
-        check("position");
-        return pos;
-    }
+    bool isPlaying() override { return checked("isPlaying", playing); }
+    float position() override { return checked("position", pos); }
     long elapsedSeconds() override { return elapsed; }
     long lengthSeconds() override { return length; }
     long volume() override { return vol; }
@@ -78,6 +73,7 @@ public:
         target = newTarget;
         options = newOptions;
         items = 1;
+        ++added;
         failed = false;
     }
     bool itemFailed() override { return failed; }
@@ -105,6 +101,10 @@ private:
     void check(const std::string& name) const {
         if (failing.count(name))
             throw Failure("engine." + name + " failed", 1);
+    }
+    template <typename T> T checked(const std::string& name, T value) const {
+        check(name);
+        return value;
     }
     void call(const std::string& name, const std::string& detail = {}) {
         m_journal.add("engine." + name + (detail.empty() ? "" : " " + detail));

@@ -17,14 +17,6 @@ struct Journal {
         if (onAdd)
             onAdd(entries.back());
     }
-    // Entries that start with `prefix`, in order.
-    std::vector<std::string> with(const std::string& prefix) const {
-        std::vector<std::string> result;
-        for (const auto& entry : entries)
-            if (entry.starts_with(prefix))
-                result.push_back(entry);
-        return result;
-    }
 };
 
 // The base of the fakes that write their calls into a journal.

@@ -10,15 +10,10 @@ ProgramHarness::ProgramHarness(FakeDrives::Style style) : drives(journal, style)
     environment.state = stateFolder.str();
 }
 
-Program& ProgramHarness::create() {
+Program& ProgramHarness::start() {
     program = std::make_unique<Program>(Services{
         engine, playerMovie, barMovie, clock, drives, environment, shellFolders, singleInstance,
         diskSpace, dialogs, windows, launcher, discHandlers, desktop, desktop, desktop, discInfo});
-    return *program;
-}
-
-Program& ProgramHarness::start() {
-    create();
     program->mainForm().Form_Initialize();
     program->mainForm().Form_Load();
     return *program;

@@ -39,8 +39,6 @@ struct ProgramHarness {
     FakeDiscInfo discInfo{journal};
     std::unique_ptr<Program> program;
 
-    // Creates the program (not yet started).
-    Program& create();
     // Creates the program and runs the main window's initialize and load events.
     Program& start();
 

@@ -99,22 +99,8 @@ protected:
     BrowseProperties page{*this};
 };
 
-// Loading the defaults and applying them unchanged gives the defaults back.
-TEST_F(BrowsePropertiesTest, TogglingTwiceMarksChangedAndApplyWritesAllEleven) {
-    page.SelectionChanged();
-    page.Changed = false;
-    for (int i = 0; i < 2; ++i) {
-        page.chkUseNewUI.value ^= 1;
-        page.chkUseNewUI_Click();
-    }
-    EXPECT_TRUE(page.Changed);
-    page.ApplyChanges();
-    EXPECT_EQ(firstHost.changed.size(), 11u) << "not every property was applied";
-    EXPECT_EQ(first.BuildBrowseFlags(), 0x0022u) << "applying unchanged boxes changed options";
-    EXPECT_EQ(first.boolean("Enabled"), kTrue) << "applying unchanged boxes disabled the control";
-}
-
-TEST_F(BrowsePropertiesTest, WorksOnTheFirstSelectedControlOnly) {
+// Unchanged boxes apply the defaults again; AllowEditBox is ticked on the page.
+TEST_F(BrowsePropertiesTest, WorksOnTheFirstSelectedControlAndAppliesAllElevenToIt) {
     second.let("IncludeFiles", kTrue);
     first.let("Caption", std::string("Other"));
     selected = {&second, &first};
@@ -126,8 +112,12 @@ TEST_F(BrowsePropertiesTest, WorksOnTheFirstSelectedControlOnly) {
     page.chkAllowEditBox.value = 1;
     page.txtStartDirectory.text = "/srv";
     firstHost.changed.clear();
+    secondHost.changed.clear();
     page.ApplyChanges();
-    EXPECT_EQ(second.boolean("AllowEditBox"), kTrue);
+    EXPECT_EQ(secondHost.changed.size(), 11u) << "not every property was applied";
+    EXPECT_EQ(second.BuildBrowseFlags(), 0x4032u)
+        << "IncludeFiles and AllowEditBox over the defaults";
+    EXPECT_EQ(second.boolean("Enabled"), kTrue) << "applying an unchanged box disabled the control";
     EXPECT_EQ(second.text("StartDirectory"), "/srv");
     EXPECT_THAT(firstHost.changed, IsEmpty()) << "the second selected control was written";
 }

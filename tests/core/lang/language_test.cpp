@@ -246,7 +246,7 @@ TEST(ProfileFile, ValuesLoseBlanksAndOneMatchingPairOfQuotes) {
         << "the values of keys 01 to 14, each followed by |";
 }
 
-TEST(PackEncoding, Utf8PassesCodePage1252AndUtf16AreDecoded) {
+TEST(PackEncoding, Utf8PassesMalformedUtf8IsCodePage1252AndUtf16IsDecoded) {
     const std::string utf8 = "Gar\xC3\xA7on \xE2\x82\xAC \xF0\x9F\x8E\xAC\n\0end"s;
     const std::pair<std::string, std::string> cases[] = {
         {utf8, utf8},
@@ -268,13 +268,11 @@ TEST(PackEncoding, Utf8PassesCodePage1252AndUtf16AreDecoded) {
         {"\xFF\xFE\xAC\xDF\x3D\xD8", "\xEF\xBF\xBD\xEF\xBF\xBD"}};
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(decodePackText(bytes), text) << ::testing::PrintToString(bytes);
-}
 
-// Whole characters in the cut of a caption are `Languages.CaptionsAreTrimmed…`'s.
-TEST(PackEncoding, MalformedUtf8IsRejected) {
+    // What makes a pack code page 1252: overlong, surrogate, past U+10FFFF, cut short, stray.
+    // Whole characters in the cut of a caption are `Languages.CaptionsAreTrimmed…`'s.
     EXPECT_TRUE(isValidUtf8("\xF4\x8F\xBF\xBF"));
     EXPECT_TRUE(isValidUtf8("\xED\x9F\xBF"));
-    // Overlong, surrogate, past U+10FFFF, cut short, stray bytes.
     for (const char* bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xC3",
                             "\xC3z", "\x80", "\xFF"})
         EXPECT_FALSE(isValidUtf8(bad)) << ::testing::PrintToString(std::string(bad));
