@@ -66,9 +66,12 @@ TEST_F(ControlBar, VolumeStepsStopAtTheEndsAndRepeatWhileHeld) {
     EXPECT_THAT(key("-", false, true), ::testing::Contains("engine.setVolume 55"))
         << "volume down did not repeat while its key was held";
     EXPECT_THAT(key("M", false, true), IsEmpty()) << "mute repeated while its key was held";
-    for (const auto& [value, step] : {std::pair{100, "vol+"}, {0, "vol-"}}) {
-        main().volumeSlider.value = value;
-        EXPECT_THAT(command(step), IsEmpty()) << step << " at " << value;
+    // One step short of each end the last step is taken; at the end, none.
+    for (const auto& [from, step, to] :
+         {std::tuple{99, "vol+", 100}, {100, "vol+", 100}, {1, "vol-", 0}, {0, "vol-", 0}}) {
+        main().volumeSlider.value = from;
+        command(step);
+        EXPECT_EQ(main().volumeSlider.value, to) << step << " from " << from;
     }
 }
 
